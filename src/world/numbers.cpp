@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "world/numbers.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace gallox {
+
+double roundHalfEven(double x) {
+  // The default floating-point rounding mode is round-to-nearest-even.
+  return std::nearbyint(x);
+}
+
+std::int64_t wholePart(double x) { return static_cast<std::int64_t>(std::floor(x)); }
+
+namespace {
+template <typename Int>
+Int clampedStore(double x) {
+  if (std::isnan(x)) return 0;
+  const double r = roundHalfEven(x);
+  if (r <= std::numeric_limits<Int>::min()) return std::numeric_limits<Int>::min();
+  if (r >= std::numeric_limits<Int>::max()) return std::numeric_limits<Int>::max();
+  return static_cast<Int>(r);
+}
+
+std::string fixed2(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.2f", value);
+  std::string text = buffer;
+  // A tiny negative amount rounds to zero; the player should not read "-0.00".
+  if (text == "-0.00") text = "0.00";
+  return text;
+}
+}  // namespace
+
+std::uint8_t toByte(double x) { return clampedStore<std::uint8_t>(x); }
+std::int16_t toInt16(double x) { return clampedStore<std::int16_t>(x); }
+
+std::string moneyText(float amount) {
+  std::string digits = fixed2(static_cast<double>(amount));
+  if (!digits.empty() && digits.front() == '-') return "-GBP " + digits.substr(1);
+  return "GBP " + digits;
+}
+
+std::string twoDecimals(float amount) { return fixed2(static_cast<double>(amount)); }
+
+std::string generalText(float value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
+  std::string text = buffer;
+  if (text == "-0") text = "0";
+  return text;
+}
+
+float roundToCents(float value) {
+  return static_cast<float>(roundHalfEven(static_cast<double>(value) * 100.0) / 100.0);
+}
+
+}  // namespace gallox

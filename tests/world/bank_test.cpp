@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "world/bank.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recorders.h"
+#include "world/player.h"
+#include "world/stable.h"
+
+namespace gallox {
+namespace {
+
+using testing::RecordingMessenger;
+using testing::RecordingView;
+
+class BankTest : public ::testing::Test {
+ protected:
+  BankTest() { player.attachView(view); }
+  void open(const std::string& name, float step, float debtInt, float depInt) {
+    bank.setBankName(name);
+    bank.setDDStep(step);
+    bank.setDebtInt(debtInt);
+    bank.setDepInt(depInt);
+  }
+
+  std::array<Stable, kStableCount> stables{};
+  RecordingMessenger messenger;
+  RecordingView view;
+  Player player{stables, messenger};
+  Bank bank{player, messenger};
+};
+
+TEST_F(BankTest, SmallStepLendsTenTimesThenRefuses) {
+  open("Wilson's", 50, 0.02f, 100.1f);
+  for (int i = 0; i < 10; ++i) bank.borrowLoan();
+  EXPECT_EQ(bank.YourLoan(), 500.0f);
+  EXPECT_EQ(player.Money(), 500.0f);
+  EXPECT_TRUE(messenger.messages.empty());
+  bank.borrowLoan();
+  EXPECT_EQ(messenger.last(), "Sorry, but Wilson's Bank refuses to lend you any more money");
+  EXPECT_EQ(bank.YourLoan(), 500.0f);
+}
+
+TEST_F(BankTest, LargeStepLendsOnlyToAPlayerHoldingTenSteps) {
+  open("West Side", 200, 0.025f, 100.15f);
+  player.setMoney(1999.99f);
+  bank.borrowLoan();
+  EXPECT_EQ(messenger.last(), "Sorry, but West Side has refused to lend you money.");
+  EXPECT_EQ(bank.YourLoan(), 0.0f);
+
+  player.setMoney(2000.0f);
+  bank.borrowLoan();
+  EXPECT_EQ(bank.YourLoan(), 200.0f);
+  EXPECT_EQ(player.Money(), 2200.0f);
+}
+
+TEST_F(BankTest, CapMessageUsesTheShortName) {
+  open("Miami Bank", 500, 0.03f, 100.2f);
+  EXPECT_EQ(bank.shortName(), "Miami");
+  player.setMoney(100000.0f);
+  for (int i = 0; i < 10; ++i) bank.borrowLoan();
+  bank.borrowLoan();
+  EXPECT_EQ(messenger.last(), "Sorry, but Miami Bank refuses to lend you any more money");
+}
+
+TEST_F(BankTest, CashTestComesBeforeTheCap) {
+  open("Greiff", 1000, 0.04f, 100.3f);
+  player.setMoney(10000.0f);
+  for (int i = 0; i < 10; ++i) bank.borrowLoan();
+  player.setMoney(50.0f);
+  bank.borrowLoan();
+  EXPECT_EQ(messenger.last(), "Sorry, but Greiff has refused to lend you money.");
+}
+
+TEST_F(BankTest, Repayment) {
+  open("West Side", 200, 0.025f, 100.15f);
+  bank.repayLoan();
+  EXPECT_TRUE(messenger.messages.empty());
+  EXPECT_EQ(view.fadesStarted, 0);
+
+  player.setMoney(2000.0f);
+  bank.borrowLoan();
+  player.setMoney(150.0f);
+  bank.repayLoan();
+  EXPECT_EQ(messenger.last(), "Sorry, you do not have enough money to afford this.");
+  EXPECT_EQ(bank.YourLoan(), 200.0f);
+
+  player.setMoney(250.0f);
+  bank.repayLoan();
+  EXPECT_EQ(bank.YourLoan(), 0.0f);
+  EXPECT_EQ(player.Money(), 50.0f);
+}
+
+struct InterestCase {
+  float step;
+  float rate;
+  int steps;
+  float interest;
+};
+
+class LoanInterest : public BankTest, public ::testing::WithParamInterface<InterestCase> {};
+
+TEST_P(LoanInterest, RateHeldAsAFloatDecidesTheWholePounds) {
+  const InterestCase c = GetParam();
+  open("Any", c.step, c.rate, 100.0f);
+  player.setMoney(1e7f);
+  for (int i = 0; i < c.steps; ++i) bank.borrowLoan();
+  const float before = player.Money();
+  bank.payLoan();
+  EXPECT_EQ(before - player.Money(), c.interest);
+  EXPECT_EQ(bank.YourLoan(), c.step * static_cast<float>(c.steps));
+}
+
+INSTANTIATE_TEST_SUITE_P(Banks, LoanInterest,
+                         ::testing::Values(InterestCase{50, 0.02f, 10, 9},
+                                           InterestCase{500, 0.03f, 10, 149},
+                                           InterestCase{1000, 0.06f, 10, 599},
+                                           InterestCase{200, 0.025f, 1, 5},
+                                           InterestCase{5000, 0.05f, 1, 250},
+                                           InterestCase{50, 0.02f, 0, 0}));
+
+TEST_F(BankTest, InterestMayTakeThePurseBelowZero) {
+  open("Wilson's", 50, 0.02f, 100.1f);
+  for (int i = 0; i < 10; ++i) bank.borrowLoan();
+  player.setMoney(5.0f);
+  bank.payLoan();
+  EXPECT_EQ(player.Money(), -4.0f);
+}
+
+TEST_F(BankTest, NoLoanStillChargesAZeroInterest) {
+  open("Wilson's", 50, 0.02f, 100.1f);
+  bank.payLoan();
+  EXPECT_EQ(view.fadesStarted, 1);
+  EXPECT_EQ(view.moneyColour, 0x00FF00u);
+}
+
+TEST_F(BankTest, DepositGrowsToTheCentMonthByMonth) {
+  open("Wilson's", 50, 0.02f, 100.1f);
+  player.setMoney(50.0f);
+  bank.deposit();
+  EXPECT_EQ(player.Money(), 0.0f);
+  bank.updateDeposit();
+  EXPECT_FLOAT_EQ(bank.CurDep(), 50.05f);
+  bank.updateDeposit();
+  EXPECT_FLOAT_EQ(bank.CurDep(), 50.10f);
+  EXPECT_EQ(bank.YourDep(), 50.0f);
+}
+
+TEST_F(BankTest, DepositRefusedWithoutMoneyAndWithdrawnWhole) {
+  open("Quatrix", 10000, 0.06f, 100.5f);
+  player.setMoney(9999.0f);
+  bank.deposit();
+  EXPECT_EQ(messenger.last(), "Sorry, you do not have enough money to afford this.");
+  EXPECT_EQ(bank.CurDep(), 0.0f);
+
+  player.setMoney(10000.0f);
+  bank.deposit();
+  bank.pick();
+  EXPECT_EQ(player.Money(), 10000.0f);
+  EXPECT_EQ(bank.CurDep(), 0.0f);
+  EXPECT_EQ(bank.YourDep(), 0.0f);
+
+  const int fades = view.fadesStarted;
+  bank.pick();
+  EXPECT_EQ(view.fadesStarted, fades + 1);
+  bank.updateDeposit();
+  EXPECT_EQ(bank.CurDep(), 0.0f);
+}
+
+}  // namespace
+}  // namespace gallox

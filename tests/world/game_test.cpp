@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "world/game.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recorders.h"
+#include "support/scripted_random.h"
+
+namespace gallox {
+namespace {
+
+using testing::RecordingMessenger;
+using testing::RecordingView;
+using testing::ScriptedRandom;
+
+constexpr float kNo = 0.99f;  // a park without races, a stable without a new price
+constexpr int kLondon = 6;
+
+class GameTest : public ::testing::Test {
+ protected:
+  GameTest() { game.attachView(view); }
+
+  // Draws for the fourteen parks in which only London holds races, with this draw for the count.
+  void onlyLondonRaces(float countDraw) {
+    for (int park = 0; park < kCityCount; ++park) {
+      if (park == kLondon)
+        random.add({0.5f, countDraw});
+      else
+        random.add({kNo});
+    }
+  }
+  void quietStables() { random.repeat(0.1f, 6); }
+  // One race line (first wording), then four hooligan items.
+  void plainNews() { random.repeat(0.0f, 5); }
+
+  ScriptedRandom random;
+  RecordingMessenger messenger;
+  RecordingView view;
+  Game game{random, messenger};
+};
+
+TEST_F(GameTest, StartUpBuildsTheWorldAndDrawsInItsFixedOrder) {
+  random.add({0.7f, 0.3f});  // stable 0 is repriced
+  random.repeat(0.1f, 5);
+  onlyLondonRaces(0.99f);
+  random.add({0.2f});               // London's line: second wording
+  random.add({5.5f / 18, 0.0f, 0.0f, 0.0f});  // items: Linux, then hooligans
+  game.startUp(GALLOX_ROUTE_FILE);
+  EXPECT_EQ(random.left(), 0u);
+
+  EXPECT_EQ(view.money, "GBP 150.00");
+  EXPECT_EQ(view.location, "London");
+  EXPECT_EQ(view.date, "January 2010");
+  EXPECT_EQ(game.player().Money(), 150.0f);
+
+  EXPECT_EQ(game.stable(0).SharePrice(), 60.0f);
+  EXPECT_EQ(game.stable(5).SharePrice(), 1000.0f);
+  EXPECT_TRUE(game.RPs()[kLondon].IsRace());
+  EXPECT_EQ(game.RPs()[kLondon].races(), 7);
+  EXPECT_FALSE(game.RPs()[0].IsRace());
+  EXPECT_EQ(game.news().raceNews(), "London hosts races this month!\r\n");
+  EXPECT_EQ(game.news().newsItem(1), "New Linux is out now!\r\n");
+  EXPECT_EQ(game.news().newsDate(), (GameMonth{2010, 1}));
+}
+
+TEST_F(GameTest, BuiltInTablesAfterStartUp) {
+  random.fallBackTo(0.0f);
+  game.startUp(GALLOX_ROUTE_FILE);
+  EXPECT_EQ(game.bank(5).BankName(), "Quatrix");
+  EXPECT_EQ(game.bank(5).DDStep(), 10000.0f);
+  EXPECT_EQ(game.bank(5).DebtInt(), 0.06f);
+  EXPECT_EQ(game.bank(5).DepInt(), 100.5f);
+  EXPECT_EQ(game.horse(17).name, "Snoopey");
+  EXPECT_EQ(game.horse(17).speedExp, 1.0f);
+  EXPECT_EQ(game.horse(17).minBet, 100);
+  EXPECT_EQ(game.horse(0).speedExp, game.horse(1).speedExp);
+  EXPECT_EQ(game.RPs()[kLondon].Probability(), 70);
+  EXPECT_EQ(game.RPs()[kLondon].MaxRaces(), 7);
+  EXPECT_EQ(game.RPs()[kLondon].MaxHorses(), 8);
+  EXPECT_EQ(game.RPs()[kLondon].EntranceFee(), 20);
+  EXPECT_EQ(game.stable(2).Name(), "Baron Kestrel's");
+  EXPECT_EQ(game.stable(2).basePrice(), 200.0f);
+  EXPECT_EQ(game.vehicle(2), "Airplane");
+  EXPECT_EQ(game.cities().cityIndex("London"), kLondon);
+  for (std::size_t i = 1; i < game.horses().size(); ++i)
+    EXPECT_LE(game.horses()[i].speedExp, game.horses()[i - 1].speedExp);
+}
+
+TEST_F(GameTest, BrokenRouteFileStopsTheStart) {
+  random.fallBackTo(0.0f);
+  EXPECT_THROW(game.startUp("/nonexistent/cons.htx"), WorldError);
+}
+
+TEST_F(GameTest, MonthCycleRunsBanksParksDividendsStablesAndNewsInOrder) {
+  random.fallBackTo(0.0f);
+  random.repeat(0.1f, 6);
+  random.repeat(kNo, kCityCount);
+  random.repeat(0.0f, 4);
+  game.startUp(GALLOX_ROUTE_FILE);
+  ASSERT_EQ(random.left(), 0u);
+
+  Player& player = game.player();
+  player.setMoney(100000.0f);
+  game.bank(0).borrowLoan();  // 50 at 2 %: no whole pound of interest
+  game.bank(2).borrowLoan();  // 500 at 3 %: 14
+  game.bank(1).deposit();     // 200 at 100.15: 200.30
+  player.buyShares(0, 2);     // dividend 2.5 each, paid before the reprice
+  game.RP(kLondon).setRacesFinished(true);
+  const float before = player.Money();
+  const int fades = view.fadesStarted;
+
+  onlyLondonRaces(0.0f);
+  random.add({0.7f, 0.98f});  // stable 0 is repriced after paying its dividend
+  random.repeat(0.1f, 5);
+  plainNews();
+  game.nextMonth();
+  EXPECT_EQ(random.left(), 0u);
+
+  EXPECT_EQ(view.date, "February 2010");
+  EXPECT_FLOAT_EQ(player.Money() - before, -14.0f + 5.0f);
+  EXPECT_FLOAT_EQ(game.bank(1).CurDep(), 200.3f);
+  EXPECT_EQ(view.fadesStarted, fades + 7) << "six banks and the dividend each pass a change";
+  EXPECT_EQ(view.moneyColour, 0x00FF00u) << "the dividend comes last and is never a loss";
+  EXPECT_FALSE(game.RPs()[kLondon].RacesFinished());
+  EXPECT_EQ(game.RPs()[kLondon].races(), 1);
+  EXPECT_EQ(game.stable(0).SharePrice(), 94.0f);
+  EXPECT_EQ(game.news().raceNews(), "There are races in London\r\n");
+  EXPECT_EQ(game.news().newsDate(), (GameMonth{2010, 2}));
+}
+
+TEST_F(GameTest, DecemberTurnsIntoJanuary) {
+  random.fallBackTo(0.0f);
+  game.startUp(GALLOX_ROUTE_FILE);
+  for (int i = 0; i < 11; ++i) game.nextMonth();
+  EXPECT_EQ(view.date, "December 2010");
+  game.nextMonth();
+  EXPECT_EQ(view.date, "January 2011");
+}
+
+TEST(RouteFileBeside, LooksInTheExecutablesFolder) {
+  EXPECT_EQ(routeFileBeside("/opt/gallox/bin"), std::filesystem::path("/opt/gallox/bin/cons.htx"));
+}
+
+}  // namespace
+}  // namespace gallox

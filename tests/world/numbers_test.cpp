@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "world/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include "world/game_month.h"
+
+namespace gallox {
+namespace {
+
+TEST(Numbers, HalvesGoToTheEvenNeighbour) {
+  EXPECT_EQ(roundHalfEven(0.5), 0.0);
+  EXPECT_EQ(roundHalfEven(1.5), 2.0);
+  EXPECT_EQ(roundHalfEven(2.5), 2.0);
+  EXPECT_EQ(roundHalfEven(-2.5), -2.0);
+  EXPECT_EQ(roundHalfEven(2.5000001), 3.0);
+  EXPECT_EQ(toByte(6.5), 6);
+  EXPECT_EQ(toByte(7.5), 8);
+}
+
+TEST(Numbers, WholePartGoesTowardMinusInfinity) {
+  EXPECT_EQ(wholePart(2.99), 2);
+  EXPECT_EQ(wholePart(-0.5), -1);
+  EXPECT_EQ(wholePart(-3.0), -3);
+}
+
+TEST(Numbers, FixedWidthStoresHoldAtTheirLimits) {
+  EXPECT_EQ(toByte(255.4), 255);
+  EXPECT_EQ(toByte(300), 255);
+  EXPECT_EQ(toByte(-4), 0);
+  EXPECT_EQ(toInt16(40000), 32767);
+  EXPECT_EQ(toInt16(-40000), -32768);
+}
+
+TEST(Numbers, MoneyText) {
+  EXPECT_EQ(moneyText(150.0f), "GBP 150.00");
+  EXPECT_EQ(moneyText(0.0f), "GBP 0.00");
+  EXPECT_EQ(moneyText(10000.0f), "GBP 10000.00");
+  EXPECT_EQ(moneyText(-12.0f), "-GBP 12.00");
+  EXPECT_EQ(moneyText(0.5f), "GBP 0.50");
+  EXPECT_EQ(moneyText(-0.001f), "GBP 0.00");
+  EXPECT_EQ(twoDecimals(12.5f), "12.50");
+  EXPECT_EQ(twoDecimals(-12.5f), "-12.50");
+}
+
+TEST(Numbers, GeneralTextOfAFloat) {
+  EXPECT_EQ(generalText(12.5f), "12.5");
+  EXPECT_EQ(generalText(217.0963f), "217.0963");
+  EXPECT_EQ(generalText(0.0f), "0");
+  EXPECT_EQ(generalText(-0.0f), "0");
+  EXPECT_EQ(generalText(20.0f), "20");
+  EXPECT_EQ(generalText(0.02f), "0.02");
+  EXPECT_EQ(generalText(100.15f), "100.15");
+  EXPECT_EQ(generalText(93.04125f), "93.04125");
+}
+
+TEST(Numbers, RoundToCentsKeepsHalvesEven) {
+  EXPECT_FLOAT_EQ(roundToCents(50.05f), 50.05f);
+  EXPECT_FLOAT_EQ(roundToCents(100.1f * 50.0f / 100.0f), 50.05f);
+}
+
+TEST(Numbers, ColoursKeepRedInTheLowestByte) {
+  EXPECT_EQ(rgb(255, 0, 0), 0x0000FFu);
+  EXPECT_EQ(rgb(0, 255, 0), 0x00FF00u);
+  EXPECT_EQ(rgb(0, 0, 255), 0xFF0000u);
+  EXPECT_EQ(blueOf(0x123456u), 0x12);
+  EXPECT_EQ(redOf(0x123456u), 0x56);
+}
+
+TEST(GameMonth, ShowsAndAdvancesMonthByMonth) {
+  GameMonth month;
+  EXPECT_EQ(month.text(), "January 2010");
+  EXPECT_EQ(month.next().text(), "February 2010");
+  EXPECT_EQ((GameMonth{2010, 12}.next()), (GameMonth{2011, 1}));
+  EXPECT_EQ((GameMonth{2011, 1}.text()), "January 2011");
+}
+
+}  // namespace
+}  // namespace gallox

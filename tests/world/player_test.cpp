@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "world/player.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recorders.h"
+#include "support/scripted_random.h"
+#include "world/stable.h"
+
+namespace gallox {
+namespace {
+
+using testing::RecordingMessenger;
+using testing::RecordingView;
+using testing::ScriptedRandom;
+
+constexpr Colour kRed = 0x0000FF;
+constexpr Colour kGreen = 0x00FF00;
+constexpr Colour kDarkGreen = 0x00C000;
+constexpr Colour kBlue = 0xFF0000;
+const char* const kNoMoney = "Sorry, you do not have enough money to afford this.";
+
+class PlayerTest : public ::testing::Test {
+ protected:
+  PlayerTest() {
+    player.attachView(view);
+    player.setMoney(150.0f);
+  }
+  // Stables priced at their base: a first draw below one half changes nothing.
+  void priceStables(std::initializer_list<int> bases) {
+    ScriptedRandom random;
+    random.fallBackTo(0.0f);
+    std::size_t i = 0;
+    for (int base : bases) stables[i++].construct("Stable", static_cast<std::int16_t>(base), random);
+  }
+
+  std::array<Stable, kStableCount> stables{};
+  RecordingMessenger messenger;
+  RecordingView view;
+  Player player{stables, messenger};
+};
+
+TEST_F(PlayerTest, PaymentOfTheWholePurseIsAccepted) {
+  EXPECT_TRUE(player.cGainMoney(-150.0f));
+  EXPECT_EQ(view.money, "GBP 0.00");
+  EXPECT_EQ(view.moneyColour, kRed);
+  EXPECT_EQ(view.flowStep, -16);
+  EXPECT_EQ(view.gain, "GBP -150.00");
+  EXPECT_EQ(view.gainColour, kRed);
+  EXPECT_TRUE(messenger.messages.empty());
+}
+
+TEST_F(PlayerTest, PaymentAboveThePurseIsRefusedLoudlyOrSilently) {
+  EXPECT_FALSE(player.cGainMoney(-150.01f));
+  EXPECT_EQ(messenger.last(), kNoMoney);
+  EXPECT_EQ(player.Money(), 150.0f);
+  EXPECT_EQ(view.fadesStarted, 0);
+  EXPECT_TRUE(view.money.empty());
+
+  messenger.messages.clear();
+  EXPECT_FALSE(player.cGainMoney(-150.01f, true));
+  EXPECT_TRUE(messenger.messages.empty());
+}
+
+TEST_F(PlayerTest, GainLabelShowsTheSumWhileThePurseShowsTheLastChange) {
+  player.gainMoney(100.0f);
+  player.gainMoney(-30.0f);
+  EXPECT_EQ(view.moneyColour, kRed);
+  EXPECT_EQ(view.gain, "GBP 70.00");
+  EXPECT_EQ(view.gainColour, kDarkGreen);
+
+  player.gainMoney(-70.0f);
+  EXPECT_EQ(view.gain, "GBP 0");
+  EXPECT_EQ(view.gainColour, kBlue);
+}
+
+TEST_F(PlayerTest, ZeroChangeCountsAsAGainAndRestartsTheFade) {
+  player.gainMoney(0.0f);
+  EXPECT_EQ(player.Money(), 150.0f);
+  EXPECT_EQ(view.moneyColour, kGreen);
+  EXPECT_EQ(view.flowStep, 16);
+  EXPECT_EQ(view.gain, "GBP 0");
+  EXPECT_EQ(view.gainColour, kBlue);
+  EXPECT_EQ(view.fadesStarted, 1);
+}
+
+TEST_F(PlayerTest, NegativePurseShowsTheSignFirstAndRefusesPayments) {
+  player.setMoney(0.0f);
+  player.gainMoney(-12.0f);
+  EXPECT_EQ(view.money, "-GBP 12.00");
+  EXPECT_FALSE(player.Has(1.0f));
+  EXPECT_FALSE(player.cGainMoney(-1.0f));
+  player.resetGain();
+  EXPECT_EQ(player.gainSum(), 0.0f);
+}
+
+TEST_F(PlayerTest, DigestUsesAnIssueAndOpensOrReloadsThePaper) {
+  player.subscribe(1);
+  EXPECT_EQ(view.newspapers, "1");
+  player.digest();
+  EXPECT_EQ(view.newspapers, "0");
+  EXPECT_EQ(view.paperOpened, 1);
+
+  player.digest();
+  EXPECT_EQ(messenger.last(), "Sorry, but you have to either buy or subscribe the newspapers first!");
+  EXPECT_EQ(player.newspapers(), 0);
+
+  player.subscribe(10);
+  player.digest();
+  EXPECT_EQ(view.paperReloaded, 1);
+  EXPECT_EQ(view.paperOpened, 1);
+  EXPECT_EQ(player.newspapers(), 9);
+}
+
+TEST_F(PlayerTest, CountersStopAt255AndSayBeforehandWhetherGoodsFit) {
+  player.subscribe(100);
+  player.subscribe(100);
+  EXPECT_TRUE(player.canSubscribe(55));
+  EXPECT_FALSE(player.canSubscribe(56));
+  player.subscribe(100);
+  EXPECT_EQ(player.newspapers(), 255);
+  EXPECT_EQ(view.newspapers, "255");
+
+  EXPECT_FALSE(player.useDoping());
+  for (int i = 0; i < 300; ++i) player.buyDoping();
+  EXPECT_EQ(player.dopings(), 255);
+  EXPECT_FALSE(player.canBuyDoping());
+  EXPECT_TRUE(player.useDoping());
+  EXPECT_TRUE(player.canBuyDoping());
+  EXPECT_EQ(player.dopings(), 254);
+}
+
+TEST_F(PlayerTest, SellingClampsTheCountAndPaysNinetyPercent) {
+  priceStables({50, 100, 100, 300, 500, 1000});
+  player.setMoney(1000.0f);
+  player.buyShares(2, 1);
+  player.buyShares(2, 1);
+  EXPECT_EQ(player.SharesAt(2), 2);
+  EXPECT_EQ(player.Money(), 800.0f);
+
+  std::int16_t howMany = 5;
+  EXPECT_TRUE(player.sellShares(2, howMany));
+  EXPECT_EQ(howMany, 2);
+  EXPECT_EQ(player.SharesAt(2), 0);
+  EXPECT_FLOAT_EQ(player.Money(), 980.0f);
+  EXPECT_FALSE(player.sellShares(2, howMany));
+}
+
+TEST_F(PlayerTest, BuyingWithoutMoneyOrBeyondTheCounterKeepsEverything) {
+  priceStables({50, 100, 200, 300, 500, 1000});
+  EXPECT_TRUE(player.canBuyShares(5, 1));
+  player.buyShares(5, 1);
+  EXPECT_EQ(messenger.last(), kNoMoney);
+  EXPECT_EQ(player.SharesAt(5), 0);
+
+  player.setMoney(1e9f);
+  player.buyShares(0, 32767);
+  EXPECT_EQ(player.SharesAt(0), 32767);
+  const float purse = player.Money();
+  EXPECT_FALSE(player.canBuyShares(0, 1));
+  player.buyShares(0, 1);
+  EXPECT_EQ(player.SharesAt(0), 32767);
+  EXPECT_EQ(player.Money(), purse);
+}
+
+TEST_F(PlayerTest, SaleIntoANegativePurseIsStillPaid) {
+  priceStables({50, 100, 200, 300, 500, 1000});
+  player.buyShares(1, 1);
+  player.gainMoney(-1000.0f);
+  std::int16_t howMany = 1;
+  EXPECT_TRUE(player.sellShares(1, howMany));
+  EXPECT_FLOAT_EQ(player.Money(), 50.0f - 1000.0f + 90.0f);
+  EXPECT_EQ(player.SharesAt(1), 0);
+}
+
+TEST_F(PlayerTest, DividendsArePaidInOneChange) {
+  priceStables({50, 100, 200, 300, 500, 1000});
+  player.setMoney(100000.0f);
+  for (int i = 0; i < 3; ++i) player.buyShares(0, 1);
+  player.buyShares(5, 1);
+  const float before = player.Money();
+  const int fades = view.fadesStarted;
+  player.evaluateShares();
+  EXPECT_FLOAT_EQ(player.Money() - before, 3 * 2.5f + 50.0f);
+  EXPECT_EQ(view.fadesStarted, fades + 1);
+}
+
+TEST_F(PlayerTest, NoSharesStillPassesAZeroDividend) {
+  player.evaluateShares();
+  EXPECT_EQ(view.fadesStarted, 1);
+  EXPECT_EQ(view.gain, "GBP 0");
+}
+
+TEST_F(PlayerTest, MovingShowsTheNewPlace) {
+  player.setLocation("Bristol");
+  EXPECT_EQ(view.location, "Bristol");
+  EXPECT_EQ(player.Location(), "Bristol");
+}
+
+}  // namespace
+}  // namespace gallox

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "world/route_file.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "world/city_table.h"
+
+namespace gallox {
+namespace {
+
+using ::testing::HasSubstr;
+
+class RouteFileTest : public ::testing::Test {
+ protected:
+  RouteFileTest() { cities.loadCities(); }
+
+  void read(const std::string& text) {
+    std::istringstream in(text);
+    table.read(in, "cons.htx", cities);
+  }
+  std::string errorOf(const std::string& text) {
+    try {
+      read(text);
+    } catch (const WorldError& error) {
+      return error.what();
+    }
+    return "no error";
+  }
+
+  CityTable cities;
+  RouteTable table;
+};
+
+TEST_F(RouteFileTest, CommentsAndEmptyFilesGiveNoRoutes) {
+  read("");
+  EXPECT_EQ(table.routeMax(), -1);
+  read("# only\n#comments\r\n");
+  EXPECT_EQ(table.routeMax(), -1);
+}
+
+TEST_F(RouteFileTest, ReadsRoutesWithBlanksExtraFieldsAndBothLineEnds) {
+  read("# header\r\n"
+       "1; London ;Bath; 42.5 \r\n"
+       "#between\n"
+       "0;Merthyr Tydfil;Cardiff;5;extra;fields\n"
+       "2.5;Bristol;Penzance;74\n"
+       "+3;Cardiff;Bristol;14");
+  ASSERT_EQ(table.routeMax(), 3);
+  const RouteRec& first = table.route(0);
+  EXPECT_EQ(first.vehicleCode, 1);
+  EXPECT_EQ(first.fromCity, 6);
+  EXPECT_EQ(first.toCity, 0);
+  EXPECT_EQ(first.fare, 42.5f);
+  EXPECT_EQ(table.route(1).fromCity, 7);
+  EXPECT_EQ(table.route(2).vehicleCode, 2);  // a half goes to the even neighbour
+  EXPECT_EQ(table.route(3).vehicleCode, 3);
+}
+
+TEST_F(RouteFileTest, FiftyOneRoutesFitAndCommentsAfterThemDoNotCount) {
+  std::string text;
+  for (int i = 0; i < kMaxRoutes; ++i) text += "0;Bath;Bristol;" + std::to_string(i) + "\n";
+  text += "# done\n";
+  read(text);
+  EXPECT_EQ(table.routeMax(), 50);
+
+  EXPECT_EQ(errorOf(text + "0;Bath;Bristol;1\n"),
+            "Route file cons.htx, line 53: there are more than 51 routes.");
+}
+
+struct BadLine {
+  std::string line;
+  std::string fault;
+};
+
+class RouteFileFaults : public RouteFileTest, public ::testing::WithParamInterface<BadLine> {};
+
+TEST_P(RouteFileFaults, NameTheFileTheLineAndTheFault) {
+  read("0;Bath;Bristol;4\n");
+  const std::string error = errorOf("# routes\n0;Bath;Bristol;4\n" + GetParam().line + "\r\n");
+  EXPECT_THAT(error, HasSubstr("Route file cons.htx, line 3: "));
+  EXPECT_THAT(error, HasSubstr(GetParam().fault));
+  EXPECT_EQ(table.routeMax(), 0) << "a failed read keeps the earlier table";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, RouteFileFaults,
+    ::testing::Values(BadLine{"", "needs four fields"}, BadLine{" # not a comment", "four fields"},
+                      BadLine{"0;Bath;Bristol", "this line has 3"},
+                      BadLine{"bus;Bath;Bristol;4", "vehicle code \"bus\" is not a number"},
+                      BadLine{"0x1;Bath;Bristol;4", "is not a number"},
+                      BadLine{"4;Bath;Bristol;4", "not one of 0 (Bus)"},
+                      BadLine{"-1;Bath;Bristol;4", "not one of 0 (Bus)"},
+                      BadLine{"0;london;Bristol;4", "\"london\" is not one of the cities"},
+                      BadLine{"0;Bath;;4", "\"\" is not one of the cities"},
+                      BadLine{"0;Bath;Bristol;4,50", "fare \"4,50\" is not a number"},
+                      BadLine{"0;Bath;Bristol;nan", "is not a number"},
+                      BadLine{"0;Bath;Bristol;inf", "is not a number"},
+                      BadLine{"0;Bath;Bristol;1e3", "is not a number"},
+                      BadLine{"0;Bath;Bristol;-2", "the fare -2 is negative"},
+                      BadLine{"0;Bath;Bristol;1" + std::string(60, '0'), "too large"}));
+
+TEST_F(RouteFileTest, MissingFileIsNamed) {
+  try {
+    table.loadConnections("/nonexistent/cons.htx", cities);
+    FAIL() << "a missing file must stop the start";
+  } catch (const WorldError& error) {
+    EXPECT_THAT(error.what(), HasSubstr("/nonexistent/cons.htx"));
+  }
+}
+
+// The route file we ship: real connections, and London reaches every city.
+TEST_F(RouteFileTest, ShippedRouteFileJoinsEveryCityToLondon) {
+  table.loadConnections(GALLOX_ROUTE_FILE, cities);
+  ASSERT_GE(table.routeMax(), 0);
+  EXPECT_LE(table.routeMax(), kMaxRoutes - 1);
+
+  std::set<int> reached{cities.cityIndex("London")};
+  for (bool grew = true; grew;) {
+    grew = false;
+    for (const RouteRec& r : table.routes()) {
+      const bool from = reached.count(r.fromCity) != 0, to = reached.count(r.toCity) != 0;
+      if (from != to) {
+        reached.insert(from ? r.toCity : r.fromCity);
+        grew = true;
+      }
+    }
+  }
+  EXPECT_EQ(reached.size(), static_cast<std::size_t>(kCityCount));
+
+  // Where a bus and a train join the same pair, the bus is cheaper; a flight costs most.
+  for (const RouteRec& bus : table.routes()) {
+    for (const RouteRec& other : table.routes()) {
+      const bool samePair = (bus.fromCity == other.fromCity && bus.toCity == other.toCity) ||
+                            (bus.fromCity == other.toCity && bus.toCity == other.fromCity);
+      if (!samePair || bus.vehicleCode >= other.vehicleCode || other.vehicleCode == 3) continue;
+      EXPECT_LT(bus.fare, other.fare) << cities.city(bus.fromCity) << "-" << cities.city(bus.toCity);
+    }
+  }
+}
+
+TEST(CityTable, LookupIsExactAndUnknownNamesAreBath) {
+  CityTable cities;
+  cities.loadCities();
+  EXPECT_EQ(cities.cityIndex("London"), 6);
+  EXPECT_EQ(cities.city(6), "London");
+  EXPECT_EQ(cities.cityIndex("Yeovil"), 13);
+  EXPECT_EQ(cities.cityIndex("london"), 0);
+  EXPECT_EQ(cities.cityIndex("LONDON"), 0);
+  EXPECT_EQ(cities.cityIndex("London "), 0);
+  EXPECT_FALSE(cities.isCity("London "));
+  EXPECT_FALSE(cities.isCity("London ")) << "a lookup adds nothing";
+}
+
+}  // namespace
+}  // namespace gallox
