@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "world/picture_store.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QWidget>
+#include <array>
+
+namespace gallox {
+
+namespace {
+
+constexpr std::array<const char*, 4> kVehicleFiles = {"vehicle_bus.svg", "vehicle_train.svg",
+                                                      "vehicle_airplane.svg", "vehicle_ship.svg"};
+constexpr std::array<QSize, 4> kVehicleSizes = {QSize(46, 37), QSize(55, 37), QSize(57, 42),
+                                                QSize(57, 36)};
+constexpr std::array<const char*, 14> kCityFiles = {
+    "city_bath.svg",     "city_bournemouth.svg", "city_bristol.svg",     "city_cardiff.svg",
+    "city_exeter.svg",   "city_gloucester.svg",  "city_london.svg",      "city_merthyr_tydfil.svg",
+    "city_newport.svg",  "city_penzance.svg",    "city_plymouth.svg",    "city_southampton.svg",
+    "city_taunton.svg",  "city_yeovil.svg"};
+constexpr QSize kCitySize(180, 120);
+
+QString key(const QString& name, QSize size) {
+  return name + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') +
+         QString::number(size.height());
+}
+
+// A vehicle without a route: the same picture in greys, a little faded.
+QPixmap greyed(const QPixmap& colour) {
+  QImage image = colour.toImage().convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      const int grey = 96 + qGray(line[x]) / 2;
+      line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+    }
+  }
+  return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+QPixmap PictureStore::picture(const QString& fileName, QSize size) {
+  const QString cacheKey = key(fileName, size);
+  if (const auto found = cache_.constFind(cacheKey); found != cache_.constEnd()) return *found;
+
+  QSvgRenderer renderer(QStringLiteral(":/pictures/") + fileName);
+  const QSize target = size.isValid() ? size : (renderer.isValid() ? renderer.defaultSize() : QSize(1, 1));
+  QImage image(target, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  if (renderer.isValid()) {
+    QPainter painter(&image);
+    renderer.render(&painter);
+  }
+  QPixmap pixmap = QPixmap::fromImage(image);
+  cache_.insert(cacheKey, pixmap);
+  return pixmap;
+}
+
+QPixmap PictureStore::veh(int vehicle) {
+  const auto i = static_cast<std::size_t>(vehicle);
+  return picture(kVehicleFiles.at(i), kVehicleSizes.at(i));
+}
+
+QPixmap PictureStore::veh_dis(int vehicle) {
+  const QString cacheKey = QStringLiteral("grey:%1").arg(vehicle);
+  if (const auto found = cache_.constFind(cacheKey); found != cache_.constEnd()) return *found;
+  QPixmap grey = greyed(veh(vehicle));
+  cache_.insert(cacheKey, grey);
+  return grey;
+}
+
+QPixmap PictureStore::g_city(int city) {
+  return picture(kCityFiles.at(static_cast<std::size_t>(city)), kCitySize);
+}
+
+QPixmap PictureStore::g_bank(int bank) {
+  return picture(QStringLiteral("bank_%1.svg").arg(bank), bank == 1 ? QSize(80, 60) : QSize(90, 60));
+}
+
+QPixmap PictureStore::stables(int stable) {
+  return picture(QStringLiteral("stable_%1.svg").arg(stable));
+}
+
+QPixmap PictureStore::background() { return picture(QStringLiteral("background.svg"), QSize(1024, 600)); }
+
+void PictureStore::applyBackground(QWidget& window) {
+  QPalette palette = window.palette();
+  palette.setBrush(QPalette::Window, QBrush(background()));
+  window.setPalette(palette);
+  window.setAutoFillBackground(true);
+}
+
+}  // namespace gallox

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#pragma once
+// "Please wait": holds the player for a journey or an entrance while a striped bar runs.
+
+#include <QDialog>
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+#include <array>
+
+namespace gallox {
+
+class PictureStore;
+
+class WaitWindow : public QDialog {
+  Q_OBJECT
+ public:
+  static constexpr int kFrames = 7;
+  static constexpr int kFrameMs = 150;
+
+  WaitWindow(PictureStore& pictures, QWidget* parent = nullptr);
+
+  // Shows the window modally for ms milliseconds; an empty header keeps "Please wait...".
+  // A duration below one millisecond returns at once.
+  static void showWait(PictureStore& pictures, const QString& header, const QString& message,
+                       int ms, QWidget* parent = nullptr);
+
+  QString heading() const { return header_->text(); }
+  QString message() const { return msg_->text(); }
+  int waitFrame() const { return waitFrame_; }
+  void animatorTick();
+
+  // The seven frames of the bar, drawn once: green with light stripes that move along.
+  static const std::array<QPixmap, kFrames>& frames();
+
+ private:
+  QLabel* header_;
+  QLabel* msg_;
+  QLabel* ani_;
+  QTimer* animator_;
+  QTimer* closer_;
+  int waitFrame_ = 0;
+};
+
+}  // namespace gallox
