@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "cities/fares.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <sstream>
+#include <vector>
+
+#include "world/city_table.h"
+
+namespace gallox {
+namespace {
+
+constexpr int kBath = 0, kBristol = 2, kCardiff = 3, kLondon = 6, kPenzance = 9,
+              kSouthampton = 11;
+constexpr int kBus = 0, kTrain = 1, kAirplane = 2, kShip = 3;
+
+RouteRec route(int vehicle, int from, int to, float fare) {
+  return RouteRec{vehicle, static_cast<std::int16_t>(from), static_cast<std::int16_t>(to), fare};
+}
+
+struct FareCase {
+  const char* what;
+  std::vector<RouteRec> routes;
+  int here;
+  int there;
+  std::array<float, kVehicleCount> costs;
+  int firstVehicle;
+};
+
+class FareLookup : public ::testing::TestWithParam<FareCase> {};
+
+TEST_P(FareLookup, FindsTheFirstRoutePerVehicleEitherWay) {
+  const FareCase& c = GetParam();
+  const Fares fares = Fares::findRoutes(c.routes, c.here, c.there);
+  for (int v = 0; v < kVehicleCount; ++v) {
+    EXPECT_EQ(fares.cost(v), c.costs[static_cast<std::size_t>(v)]) << c.what << ", vehicle " << v;
+    EXPECT_EQ(fares.hasRoute(v), c.costs[static_cast<std::size_t>(v)] != kNoRoute) << c.what;
+  }
+  EXPECT_EQ(fares.firstVehicle(), c.firstVehicle) << c.what;
+}
+
+constexpr float kNone = kNoRoute;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FareLookup,
+    ::testing::Values(
+        FareCase{"an empty table", {}, kLondon, kBath, {kNone, kNone, kNone, kNone}, kBus},
+        FareCase{"the first of two listings wins",
+                 {route(kBus, kBath, kBristol, 4), route(kBus, kBath, kBristol, 2)},
+                 kBath, kBristol, {4, kNone, kNone, kNone}, kBus},
+        FareCase{"a route listed the other way round serves",
+                 {route(kTrain, kBristol, kBath, 7)}, kBath, kBristol,
+                 {kNone, 7, kNone, kNone}, kTrain},
+        FareCase{"only airplane and ship: the airplane is offered",
+                 {route(kShip, kPenzance, kCardiff, 22), route(kAirplane, kCardiff, kPenzance, 78)},
+                 kCardiff, kPenzance, {kNone, kNone, 78, 22}, kAirplane},
+        FareCase{"a first listing without a fare hides a later one",
+                 {route(kBus, kBath, kBristol, kNoRoute), route(kBus, kBath, kBristol, 4)},
+                 kBath, kBristol, {kNone, kNone, kNone, kNone}, kBus},
+        FareCase{"a free route is a route",
+                 {route(kShip, kBath, kBristol, 0)}, kBath, kBristol, {kNone, kNone, kNone, 0}, kShip},
+        FareCase{"routes of other cities and unknown vehicles are not seen",
+                 {route(kBus, kBath, kLondon, 9), route(kBus, kLondon, kBristol, 9),
+                  route(7, kBath, kBristol, 1)},
+                 kBath, kBristol, {kNone, kNone, kNone, kNone}, kBus},
+        FareCase{"a city is joined to itself only by a route of its own",
+                 {route(kBus, kBath, kBristol, 4), route(kTrain, kBath, kBath, 1)},
+                 kBath, kBath, {kNone, 1, kNone, kNone}, kTrain}));
+
+TEST(Fares, TheGamesRouteFileJoinsLondonAndSouthamptonByBusAndTrain) {
+  CityTable cities;
+  cities.loadCities();
+  RouteTable table;
+  table.loadConnections(GALLOX_ROUTE_FILE, cities);
+
+  const Fares there = Fares::findRoutes(table.routes(), kLondon, kSouthampton);
+  const Fares back = Fares::findRoutes(table.routes(), kSouthampton, kLondon);
+  for (int v = 0; v < kVehicleCount; ++v) EXPECT_EQ(there.cost(v), back.cost(v));
+  EXPECT_EQ(there.cost(kBus), 15.0f);
+  EXPECT_EQ(there.cost(kTrain), 32.0f);
+  EXPECT_FALSE(there.hasRoute(kAirplane));
+  EXPECT_FALSE(there.hasRoute(kShip));
+}
+
+}  // namespace
+}  // namespace gallox
