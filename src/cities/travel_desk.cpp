@@ -73,8 +73,8 @@ std::optional<TravelDesk::Meeting> TravelDesk::enterMeeting() {
   return Meeting{city_, park.races(), city, park.MaxHorses()};
 }
 
-void TravelDesk::finishMeeting(const Meeting& meeting) {
-  game_.RP(meeting.park).setRacesFinished(true);
+void TravelDesk::finishMeeting(Game& game, const Meeting& meeting) {
+  game.RP(meeting.park).setRacesFinished(true);
 }
 
 }  // namespace gallox

@@ -63,7 +63,7 @@ class TravelDesk {
   // Gives the meeting to open, or nothing when it was refused or could not be paid.
   std::optional<Meeting> enterMeeting();
   // However the meeting was left, it is over for this month; the fee stays paid.
-  void finishMeeting(const Meeting& meeting);
+  static void finishMeeting(Game& game, const Meeting& meeting);
 
  private:
   Game& game_;

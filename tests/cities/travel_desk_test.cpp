@@ -118,7 +118,7 @@ TEST_F(TravelDeskTest, EnteringChargesTheFeeOnceAMonth) {
   EXPECT_EQ(game.player().Money(), 130.0f);
   EXPECT_FALSE(game.RPs()[kLondon].RacesFinished()) << "finished only when the meeting closes";
 
-  desk.finishMeeting(*meeting);
+  TravelDesk::finishMeeting(game, *meeting);
   EXPECT_FALSE(desk.enterMeeting().has_value());
   EXPECT_EQ(messenger.last(), "Sorry but the races in London already ended!");
   EXPECT_EQ(desk.raceInfo().held, "Yes") << "an attended meeting still reads as held";

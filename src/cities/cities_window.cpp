@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "cities/cities_window.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <string>
+
+#include "world/game.h"
+#include "world/look.h"
+#include "world/picture_store.h"
+#include "world/wait_window.h"
+
+namespace gallox {
+
+namespace {
+
+constexpr QSize kClientSize(527, 336);
+// Right of the game's title tab and below the band of the shared background.
+constexpr QPoint kHeaderAt(122, 10);
+constexpr QRect kCityChooseRect(270, 63, 181, 21);
+constexpr QRect kCityPictureRect(63, 72, 180, 120);
+constexpr int kCaptionLeft = 261;
+constexpr int kValueLeft = 432;
+constexpr int kRowHeight = 17;
+constexpr int kFareLines = 3;
+constexpr int kRacesHeldTop = 99;
+constexpr int kRacesTop = 117;
+constexpr int kHorsesTop = 135;
+constexpr int kEntranceFeeTop = 153;
+constexpr int kTravelCostTop = 171;
+constexpr QPoint kChosenLabelAt(54, 216);
+constexpr int kVehicleTop = 234;
+constexpr int kFirstVehicleLeft = 54;
+constexpr int kVehiclePitch = 72;
+constexpr int kFrameWidth = 3;
+// The two buttons keep a little gap between them rather than touching.
+constexpr QRect kTravelRect(27, 306, 229, 19);
+constexpr QRect kEnterRect(261, 306, 229, 19);
+constexpr int kJourneyMs = 1500;
+
+constexpr Colour kValueRed = rgb(255, 0, 0);
+constexpr Colour kHeaderGreen = rgb(0, 64, 0);
+
+const QString kButtonStyle = QStringLiteral(
+    "QPushButton { background-color: rgb(226, 245, 208); color: black;"
+    "  border: 1px solid rgb(0, 96, 0); border-radius: 3px; }"
+    "QPushButton:hover { background-color: rgb(240, 252, 232); }"
+    "QPushButton:pressed { background-color: rgb(196, 228, 176); }"
+    "QPushButton:disabled { color: rgb(150, 160, 150); border-color: rgb(160, 180, 160); }");
+
+QString colourStyle(Colour colour) {
+  return QStringLiteral("color: %1; background: transparent;").arg(toQColor(colour).name());
+}
+
+}  // namespace
+
+CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      game_(game),
+      pictures_(pictures),
+      desk_(game),
+      openMeeting_([this](int races, const QString& city, int horses) {
+        runMeeting(races, city, horses);
+      }),
+      header_(new QLabel(QStringLiteral("Cities"), this)),
+      cityChoose_(new QComboBox(this)),
+      rpImage_(new QLabel(this)),
+      rpIr_(valueLabel(QStringLiteral("rp_ir"), kRacesHeldTop, kRowHeight)),
+      rpNor_(valueLabel(QStringLiteral("rp_nor"), kRacesTop, kRowHeight)),
+      rpNoh_(valueLabel(QStringLiteral("rp_noh"), kHorsesTop, kRowHeight)),
+      rpEfee_(valueLabel(QStringLiteral("rp_efee"), kEntranceFeeTop, kRowHeight)),
+      rpTfee_(valueLabel(QStringLiteral("rp_tfee"), kTravelCostTop, kFareLines * kRowHeight)),
+      lblChosen_(new QLabel(QStringLiteral("travel by: Bus"), this)),
+      chosen_(new QFrame(this)),
+      cmdTravel_(new QPushButton(QStringLiteral("Travel to"), this)),
+      cmdEnter_(new QPushButton(QStringLiteral("Go To Race"), this)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("Cities"));
+  setFixedSize(kClientSize);
+  pictures_.applyBackground(*this);
+  const QFont font = designFont(QStringLiteral("Tahoma"), 7.8, true);
+  setFont(font);
+
+  header_->setObjectName(QStringLiteral("header"));
+  header_->setFont(designFont(QStringLiteral("Tahoma"), 16.2));
+  header_->setStyleSheet(colourStyle(kHeaderGreen));
+  header_->move(kHeaderAt);
+  header_->adjustSize();
+
+  cityChoose_->setObjectName(QStringLiteral("city_choose"));
+  cityChoose_->setGeometry(kCityChooseRect);
+  for (const std::string& name : game_.cities().cities())
+    cityChoose_->addItem(QString::fromStdString(name));
+
+  rpImage_->setObjectName(QStringLiteral("rp_image"));
+  rpImage_->setGeometry(kCityPictureRect);
+  rpImage_->setScaledContents(true);
+  rpImage_->setFrameShape(QFrame::Box);
+  rpImage_->setStyleSheet(QStringLiteral("border: 1px solid rgb(0, 64, 0);"));
+
+  captionLabel(QStringLiteral("Races Held:"), kRacesHeldTop);
+  captionLabel(QStringLiteral("Number of Races:"), kRacesTop);
+  captionLabel(QStringLiteral("Number of horses"), kHorsesTop);
+  captionLabel(QStringLiteral("Entrance Fee:"), kEntranceFeeTop);
+  captionLabel(QStringLiteral("Travel Cost:"), kTravelCostTop);
+  rpTfee_->setWordWrap(true);
+  rpTfee_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  lblChosen_->setObjectName(QStringLiteral("lblChosen"));
+  lblChosen_->setStyleSheet(QStringLiteral("background: transparent;"));
+  lblChosen_->setGeometry(kChosenLabelAt.x(), kChosenLabelAt.y(), 240, kRowHeight);
+
+  for (int v = 0; v < kVehicleCount; ++v) {
+    QLabel* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("vehicle%1").arg(v));
+    image->move(kFirstVehicleLeft + v * kVehiclePitch, kVehicleTop);
+    image->setCursor(Qt::PointingHandCursor);
+    image->setToolTip(QString::fromStdString(game_.vehicle(v)));
+    image->installEventFilter(this);
+    vehicle_[static_cast<std::size_t>(v)] = image;
+  }
+  chosen_->setObjectName(QStringLiteral("chosen"));
+  chosen_->setStyleSheet(
+      QStringLiteral("QFrame#chosen { border: %1px solid rgb(0, 96, 0); border-radius: 2px;"
+                     " background: transparent; }")
+          .arg(kFrameWidth));
+  chosen_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  chosen_->raise();
+
+  cmdTravel_->setObjectName(QStringLiteral("cmdTravel"));
+  cmdTravel_->setGeometry(kTravelRect);
+  cmdTravel_->setStyleSheet(kButtonStyle);
+  cmdTravel_->setCursor(Qt::PointingHandCursor);
+  connect(cmdTravel_, &QPushButton::clicked, this, &CitiesWindow::cmdTravelClicked);
+  cmdEnter_->setObjectName(QStringLiteral("cmdEnter"));
+  cmdEnter_->setGeometry(kEnterRect);
+  cmdEnter_->setStyleSheet(kButtonStyle);
+  cmdEnter_->setCursor(Qt::PointingHandCursor);
+  connect(cmdEnter_, &QPushButton::clicked, this, &CitiesWindow::cmdEnterClicked);
+
+  // The window opens on Bath and steps through the list to the player's city, refreshing
+  // each city on the way, then offers the bus whatever the last city offered.
+  connect(cityChoose_, &QComboBox::currentIndexChanged, this, &CitiesWindow::cityChooseClicked);
+  cityChoose_->setCurrentIndex(0);
+  cityChooseClicked(0);
+  const QString location = QString::fromStdString(game_.player().Location());
+  while (cityChoose_->currentText() != location &&
+         cityChoose_->currentIndex() < cityChoose_->count() - 1)
+    cityChoose_->setCurrentIndex(cityChoose_->currentIndex() + 1);
+  vehicleClicked(0);
+}
+
+QLabel* CitiesWindow::captionLabel(const QString& text, int top) {
+  auto* label = new QLabel(text, this);
+  label->setStyleSheet(QStringLiteral("background: transparent;"));
+  label->setGeometry(kCaptionLeft, top, kValueLeft - kCaptionLeft - 4, kRowHeight);
+  return label;
+}
+
+QLabel* CitiesWindow::valueLabel(const QString& objectName, int top, int height) {
+  auto* label = new QLabel(QStringLiteral("?"), this);
+  label->setObjectName(objectName);
+  label->setStyleSheet(colourStyle(kValueRed));
+  label->setGeometry(kValueLeft, top, kClientSize.width() - kValueLeft - 4, height);
+  return label;
+}
+
+void CitiesWindow::cityChooseClicked(int position) {
+  if (position < 0) return;
+  rpImage_->setPixmap(pictures_.g_city(position));
+  desk_.chooseCity(position);
+  cmdTravel_->setText(QString::fromStdString(desk_.travelCaption()));
+  rpEfee_->setText(QString::fromStdString(desk_.entranceFeeText()));
+  showFares();
+  showRaceInfo();
+}
+
+void CitiesWindow::showFares() {
+  for (int v = 0; v < kVehicleCount; ++v) {
+    QLabel* image = vehicle_[static_cast<std::size_t>(v)];
+    image->setPixmap(desk_.fares().hasRoute(v) ? pictures_.veh(v) : pictures_.veh_dis(v));
+    image->resize(image->pixmap().size());
+  }
+  vehicleClicked(desk_.vehicle());
+}
+
+void CitiesWindow::vehicleClicked(int vehicle) {
+  desk_.chooseVehicle(vehicle);
+  const QLabel* image = vehicle_[static_cast<std::size_t>(vehicle)];
+  chosen_->setGeometry(image->x(), kVehicleTop, image->width(), image->height());
+  lblChosen_->setText(QString::fromStdString(desk_.vehicleText()));
+  rpTfee_->setText(QString::fromStdString(desk_.fareText()));
+  cmdTravel_->setEnabled(desk_.canTravel());
+}
+
+void CitiesWindow::showRaceInfo() {
+  const TravelDesk::RaceInfo info = desk_.raceInfo();
+  rpIr_->setText(QString::fromStdString(info.held));
+  rpNor_->setText(QString::fromStdString(info.races));
+  rpNoh_->setText(QString::fromStdString(info.horses));
+}
+
+void CitiesWindow::monthPublish() {
+  if (desk_.isHere()) showRaceInfo();
+}
+
+void CitiesWindow::cmdTravelClicked() {
+  if (desk_.payFare()) {
+    const QPointer<CitiesWindow> alive(this);
+    Player& player = game_.player();
+    const std::string destination = desk_.cityName();
+    WaitWindow::showWait(pictures_, QString(),
+                         QStringLiteral("You are travelling to the desired destination."),
+                         kJourneyMs, this);
+    // The fare is paid: the journey ends in the city chosen even if this window went meanwhile.
+    if (!alive) {
+      player.setLocation(destination);
+      return;
+    }
+    desk_.arrive();
+  }
+  if (desk_.isHere()) showRaceInfo();
+}
+
+void CitiesWindow::cmdEnterClicked() {
+  const auto meeting = desk_.enterMeeting();
+  if (!meeting) return;
+  Game& game = game_;
+  const MeetingOpener openMeeting = openMeeting_;
+  openMeeting(meeting->races, QString::fromStdString(meeting->city), meeting->horses);
+  TravelDesk::finishMeeting(game, *meeting);
+}
+
+void CitiesWindow::runMeeting(int, const QString&, int) {}
+
+void CitiesWindow::closeEvent(QCloseEvent* event) {
+  emit closed();
+  QWidget::closeEvent(event);
+}
+
+bool CitiesWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    const auto* release = static_cast<QMouseEvent*>(event);
+    for (int v = 0; v < kVehicleCount; ++v) {
+      QLabel* image = vehicle_[static_cast<std::size_t>(v)];
+      if (watched == image && release->button() == Qt::LeftButton &&
+          image->rect().contains(release->position().toPoint())) {
+        vehicleClicked(v);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace gallox

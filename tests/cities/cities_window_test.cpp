@@ -1,0 +1,302 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "cities/cities_window.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+#include "cities/modal_watch.h"
+#include "support/recorders.h"
+#include "world/game.h"
+#include "world/look.h"
+#include "world/picture_store.h"
+#include "world/random_source.h"
+#include "world/wait_window.h"
+
+namespace gallox {
+namespace {
+
+using testing::ModalWatch;
+using testing::RecordingMessenger;
+using testing::RecordingView;
+
+// Every draw the same: 0 lets every park hold one race a month, 0.99 lets none hold races.
+class SteadyRandom final : public RandomSource {
+ public:
+  float next() override { return draw; }
+  float draw = 0.0f;
+};
+
+constexpr float kNoRaces = 0.99f;
+constexpr const char* kNoMoney = "Sorry, you do not have enough money to afford this.";
+
+struct World {
+  World() {
+    game.attachView(view);
+    game.startUp(GALLOX_ROUTE_FILE);
+  }
+  SteadyRandom random;
+  RecordingMessenger messenger;
+  RecordingView view;
+  Game game{random, messenger};
+  PictureStore pictures;
+};
+
+struct MeetingCall {
+  int races;
+  QString city;
+  int horses;
+};
+
+QString text(const QWidget& window, const char* name) {
+  if (auto* label = window.findChild<QLabel*>(QLatin1String(name))) return label->text();
+  if (auto* button = window.findChild<QPushButton*>(QLatin1String(name))) return button->text();
+  return QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+QComboBox& cityList(const QWidget& window) {
+  return *window.findChild<QComboBox*>(QStringLiteral("city_choose"));
+}
+QPushButton& button(const QWidget& window, const char* name) {
+  return *window.findChild<QPushButton*>(QLatin1String(name));
+}
+QLabel& vehicleImage(const QWidget& window, int vehicle) {
+  return *window.findChild<QLabel*>(QStringLiteral("vehicle%1").arg(vehicle));
+}
+
+void choose(const QWidget& window, const QString& city) {
+  QComboBox& list = cityList(window);
+  list.setCurrentIndex(list.findText(city));
+}
+
+}  // namespace
+
+class CitiesWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<World> world_;
+  std::unique_ptr<CitiesWindow> window_;
+  std::vector<MeetingCall> meetings_;
+
+  CitiesWindow& open() {
+    window_ = std::make_unique<CitiesWindow>(world_->game, world_->pictures);
+    window_->setAttribute(Qt::WA_DeleteOnClose, false);
+    window_->setMeetingOpener([this](int races, const QString& city, int horses) {
+      meetings_.push_back({races, city, horses});
+    });
+    window_->show();
+    return *window_;
+  }
+
+  void saveScreenshot(const QString& name) {
+    const QString folder = qEnvironmentVariable("GALLOX_SCREENSHOTS");
+    if (!folder.isEmpty()) window_->grab().save(folder + QLatin1Char('/') + name);
+  }
+
+ private slots:
+  void initTestCase() { installFontSubstitutions(); }
+
+  void init() {
+    world_ = std::make_unique<World>();
+    meetings_.clear();
+  }
+
+  void cleanup() {
+    window_.reset();
+    world_.reset();
+  }
+
+  void opensOnThePlayersCityWithTheBusFramed_data() {
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("horses");
+    QTest::addColumn<QString>("fee");
+    QTest::newRow("the first city") << "Bath" << "6" << "GBP 10";
+    QTest::newRow("the start") << "London" << "8" << "GBP 20";
+    QTest::newRow("the last city") << "Yeovil" << "4" << "GBP 10";
+  }
+
+  void opensOnThePlayersCityWithTheBusFramed() {
+    QFETCH(QString, city);
+    QFETCH(QString, horses);
+    QFETCH(QString, fee);
+    world_->game.player().setLocation(city.toStdString());
+    const CitiesWindow& window = open();
+
+    QCOMPARE(window.windowTitle(), QStringLiteral("Cities"));
+    QCOMPARE(window.size(), QSize(527, 336));
+    QCOMPARE(cityList(window).currentText(), city);
+    QCOMPARE(text(window, "rp_ir"), QStringLiteral("Yes"));
+    QCOMPARE(text(window, "rp_nor"), QStringLiteral("1"));
+    QCOMPARE(text(window, "rp_noh"), horses);
+    QCOMPARE(text(window, "rp_efee"), fee);
+    QCOMPARE(text(window, "cmdTravel"), QStringLiteral("Travel to ") + city);
+    QCOMPARE(text(window, "lblChosen"), QStringLiteral("travel by: Bus"));
+    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("no route available"));
+    QVERIFY(!button(window, "cmdTravel").isEnabled());
+    const QWidget& frame = *window.findChild<QWidget*>(QStringLiteral("chosen"));
+    QCOMPARE(frame.geometry(), vehicleImage(window, 0).geometry());
+    for (int v = 0; v < kVehicleCount; ++v)
+      QCOMPARE(vehicleImage(window, v).pixmap().cacheKey(),
+               world_->pictures.veh_dis(v).cacheKey());
+    if (city == QStringLiteral("London")) saveScreenshot(QStringLiteral("cities_london.png"));
+  }
+
+  void anotherCityShowsItsPictureFeeAndFares() {
+    const CitiesWindow& window = open();
+    choose(window, QStringLiteral("Southampton"));
+
+    const QLabel& picture = *window.findChild<QLabel*>(QStringLiteral("rp_image"));
+    QCOMPARE(picture.pixmap().cacheKey(), world_->pictures.g_city(11).cacheKey());
+    QCOMPARE(text(window, "cmdTravel"), QStringLiteral("Travel to Southampton"));
+    QCOMPARE(text(window, "rp_efee"), QStringLiteral("GBP 15"));
+    for (const char* raceLabel : {"rp_ir", "rp_nor", "rp_noh"})
+      QCOMPARE(text(window, raceLabel), QStringLiteral("?"));
+    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("GBP 15"));
+    QVERIFY(button(window, "cmdTravel").isEnabled());
+    QCOMPARE(vehicleImage(window, 1).pixmap().cacheKey(), world_->pictures.veh(1).cacheKey());
+    QCOMPARE(vehicleImage(window, 3).pixmap().cacheKey(), world_->pictures.veh_dis(3).cacheKey());
+
+    QTest::mouseClick(&vehicleImage(window, 1), Qt::LeftButton);
+    QCOMPARE(text(window, "lblChosen"), QStringLiteral("travel by: Train"));
+    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("GBP 32"));
+    const QWidget& frame = *window.findChild<QWidget*>(QStringLiteral("chosen"));
+    QCOMPARE(frame.x(), vehicleImage(window, 1).x());
+    QCOMPARE(frame.y(), 234);
+
+    QTest::mouseClick(&vehicleImage(window, 2), Qt::LeftButton);
+    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("no route available"));
+    QVERIFY(!button(window, "cmdTravel").isEnabled());
+    QTest::mouseClick(&vehicleImage(window, 0), Qt::LeftButton);
+    QVERIFY(button(window, "cmdTravel").isEnabled());
+
+    choose(window, QStringLiteral("Penzance"));
+    QCOMPARE(text(window, "lblChosen"), QStringLiteral("travel by: Airplane"));
+    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("GBP 109"));
+  }
+
+  void travelChargesTheFareWaitsAndArrives() {
+    const CitiesWindow& window = open();
+    choose(window, QStringLiteral("Southampton"));
+    QTest::mouseClick(&vehicleImage(window, 1), Qt::LeftButton);
+
+    QString waitMessage;
+    float moneyDuringTheWait = 0.0f;
+    std::string placeDuringTheWait;
+    // The wait runs its full length here, once, to see that a journey takes its time.
+    ModalWatch watch([&](QWidget* modal) {
+      if (auto* wait = qobject_cast<WaitWindow*>(modal); wait && waitMessage.isEmpty()) {
+        waitMessage = wait->message();
+        moneyDuringTheWait = world_->game.player().Money();
+        placeDuringTheWait = world_->game.player().Location();
+      }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(&button(window, "cmdTravel"), Qt::LeftButton);
+    QVERIFY2(clock.elapsed() >= 1400, "the journey took no time");
+
+    QCOMPARE(waitMessage, QStringLiteral("You are travelling to the desired destination."));
+    QCOMPARE(moneyDuringTheWait, 118.0f);
+    QCOMPARE(placeDuringTheWait, std::string("London"));
+    QCOMPARE(world_->game.player().Money(), 118.0f);
+    QCOMPARE(world_->view.location, std::string("Southampton"));
+    QCOMPARE(text(window, "rp_ir"), QStringLiteral("Yes"));
+    QCOMPARE(text(window, "rp_noh"), QStringLiteral("7"));
+    // The fare line still shows the journey just made.
+    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("GBP 32"));
+    saveScreenshot(QStringLiteral("cities_southampton.png"));
+
+    // Already there: a second press costs nothing and waits for nothing.
+    const int waitsSoFar = watch.answered();
+    QTest::mouseClick(&button(window, "cmdTravel"), Qt::LeftButton);
+    QCOMPARE(world_->game.player().Money(), 118.0f);
+    QCOMPARE(watch.answered(), waitsSoFar);
+    QVERIFY(world_->messenger.messages.empty());
+  }
+
+  void travelWithoutTheFareIsRefused() {
+    world_->game.player().setMoney(14.0f);
+    const CitiesWindow& window = open();
+    choose(window, QStringLiteral("Southampton"));
+    ModalWatch watch([](QWidget* modal) { modal->close(); });
+    QTest::mouseClick(&button(window, "cmdTravel"), Qt::LeftButton);
+    QTest::qWait(20);
+
+    QCOMPARE(watch.answered(), 0);
+    QCOMPARE(world_->messenger.last(), std::string(kNoMoney));
+    QCOMPARE(world_->game.player().Money(), 14.0f);
+    QCOMPARE(world_->game.player().Location(), std::string("London"));
+    QCOMPARE(text(window, "rp_ir"), QStringLiteral("?"));
+  }
+
+  void theMeetingIsEnteredOnceAMonth() {
+    CitiesWindow& window = open();
+    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
+    QCOMPARE(meetings_.size(), std::size_t{1});
+    QCOMPARE(meetings_[0].races, 1);
+    QCOMPARE(meetings_[0].city, QStringLiteral("London"));
+    QCOMPARE(meetings_[0].horses, 8);
+    QCOMPARE(world_->game.player().Money(), 130.0f);
+    QVERIFY(world_->game.RPs()[6].RacesFinished());
+
+    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
+    QCOMPARE(world_->messenger.last(), std::string("Sorry but the races in London already ended!"));
+    QCOMPARE(meetings_.size(), std::size_t{1});
+    QCOMPARE(text(window, "rp_ir"), QStringLiteral("Yes"));
+
+    world_->game.nextMonth();
+    window.monthPublish();
+    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
+    QCOMPARE(meetings_.size(), std::size_t{2});
+
+    // A month without races: the labels say so at once, and so does the refusal.
+    world_->random.draw = kNoRaces;
+    world_->game.nextMonth();
+    window.monthPublish();
+    QCOMPARE(text(window, "rp_ir"), QStringLiteral("No"));
+    QCOMPARE(text(window, "rp_nor"), QStringLiteral("N/A"));
+    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
+    QCOMPARE(world_->messenger.last(),
+             std::string("Sorry but no races are currently being organised in London"));
+    QCOMPARE(meetings_.size(), std::size_t{2});
+  }
+
+  void aMeetingElsewhereNeedsTheJourneyFirst() {
+    CitiesWindow& window = open();
+    choose(window, QStringLiteral("Bath"));
+    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
+    QCOMPARE(world_->messenger.last(),
+             std::string("Sorry but to enter you have to travel to Bath first."));
+    QVERIFY(meetings_.empty());
+    QCOMPARE(world_->game.player().Money(), 150.0f);
+
+    // The month turns while Bath is shown: nothing of Bath's meeting is told.
+    world_->game.nextMonth();
+    window.monthPublish();
+    QCOMPARE(text(window, "rp_ir"), QStringLiteral("?"));
+  }
+
+  void closingTellsTheMainWindowAndDeletesTheWindow() {
+    auto* window = new CitiesWindow(world_->game, world_->pictures);
+    QPointer<CitiesWindow> alive(window);
+    QSignalSpy closed(window, &CitiesWindow::closed);
+    window->show();
+    QVERIFY(window->close());
+    QCOMPARE(closed.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(alive.isNull());
+  }
+};
+
+}  // namespace gallox
+
+QTEST_MAIN(gallox::CitiesWindowTest)
+#include "cities_window_test.moc"

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "cities/grid_map_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+#include <cstdlib>
+#include <memory>
+
+#include "support/recorders.h"
+#include "world/game.h"
+#include "world/look.h"
+#include "world/picture_store.h"
+#include "world/random_source.h"
+
+namespace gallox {
+namespace {
+
+using testing::RecordingMessenger;
+
+class SteadyRandom final : public RandomSource {
+ public:
+  float next() override { return 0.0f; }
+};
+
+struct World {
+  World() { game.startUp(GALLOX_ROUTE_FILE); }
+  SteadyRandom random;
+  RecordingMessenger messenger;
+  Game game{random, messenger};
+  PictureStore pictures;
+};
+
+const QColor kGrey(224, 224, 224);
+const QColor kBusRed(255, 0, 0);
+const QColor kTrainGreen(0, 204, 0);
+const QColor kShipBlue(0, 0, 255);
+
+}  // namespace
+
+class GridMapWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<World> world_;
+  std::unique_ptr<GridMapWindow> window_;
+
+  QComboBox& list() { return *window_->findChild<QComboBox*>(QStringLiteral("cmbCities")); }
+  QPushButton& button(const char* name) {
+    return *window_->findChild<QPushButton*>(QLatin1String(name));
+  }
+  QLabel& map() { return *window_->findChild<QLabel*>(QStringLiteral("pctMap")); }
+  QColor pixel(int x, int y) { return map().pixmap().toImage().pixelColor(x, y); }
+  // A smooth line blends into the grey at its edges; at its middle its own colour rules.
+  static bool isMostly(const QColor& seen, const QColor& colour) {
+    return std::abs(seen.red() - colour.red()) < 80 && std::abs(seen.green() - colour.green()) < 80 &&
+           std::abs(seen.blue() - colour.blue()) < 80;
+  }
+
+  void add(const QString& city) {
+    list().setCurrentIndex(list().findText(city));
+    QTest::mouseClick(&button("addCity"), Qt::LeftButton);
+  }
+  void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, map().mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&map(), &event);
+  }
+  void drag(QPointF from, QPointF to, Qt::MouseButton pressed = Qt::LeftButton,
+            Qt::MouseButtons held = Qt::LeftButton) {
+    mouse(QEvent::MouseButtonPress, from, pressed, pressed);
+    mouse(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, held);
+    mouse(QEvent::MouseMove, to, Qt::NoButton, held);
+    mouse(QEvent::MouseButtonRelease, to, pressed, Qt::NoButton);
+  }
+  // Whether anything but the map's grey lies in the box where a name written at (x, y) starts.
+  bool nameAt(int x, int y) {
+    const QImage image = map().pixmap().toImage();
+    for (int dy = 2; dy < 14; ++dy)
+      for (int dx = 0; dx < 30; ++dx)
+        if (image.pixelColor(x + dx, y + dy) != kGrey) return true;
+    return false;
+  }
+
+ private slots:
+  void initTestCase() { installFontSubstitutions(); }
+
+  void init() {
+    world_ = std::make_unique<World>();
+    window_ = std::make_unique<GridMapWindow>(world_->game, world_->pictures);
+    window_->show();
+  }
+
+  void cleanup() {
+    window_.reset();
+    world_.reset();
+  }
+
+  void opensWithEveryCityListedAndAnEmptyMap() {
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Grid Window"));
+    QCOMPARE(window_->size(), QSize(571, 500));
+    QCOMPARE(list().count(), kCityCount);
+    QCOMPARE(list().currentText(), QStringLiteral("Bath"));
+    QCOMPARE(map().size(), QSize(550, 352));
+    QCOMPARE(pixel(90, 110), kGrey);
+    QVERIFY(!nameAt(100, 100));
+  }
+
+  void anAddedCityShowsItsSquaresAndNameAndLeavesTheList() {
+    add(QStringLiteral("London"));
+    QCOMPARE(list().count(), kCityCount - 1);
+    QCOMPARE(list().findText(QStringLiteral("London")), -1);
+    QCOMPARE(list().currentText(), QStringLiteral("Bath"));
+    QCOMPARE(pixel(90, 110), kBusRed);       // the bus square's corner, 10 left of the name
+    QCOMPARE(pixel(80, 110), kTrainGreen);
+    QCOMPARE(pixel(60, 114), kShipBlue);
+    QCOMPARE(pixel(92, 112), kGrey);  // the squares are outlines
+    QVERIFY(nameAt(100, 100));
+  }
+
+  void routesBecomeLinesBetweenTheSquaresOfTheirVehicle() {
+    add(QStringLiteral("London"));
+    add(QStringLiteral("Penzance"));     // joined to London by air
+    add(QStringLiteral("Southampton"));  // to London by bus and by train, to Penzance not at all
+    // Southampton lies on top: the press picks it and it keeps the offset it was picked at.
+    drag({110, 105}, {310, 255});
+    QVERIFY(nameAt(300, 250));
+
+    // The bus line runs from (92, 112) to (292, 262), the train line ten pixels further left.
+    QVERIFY(isMostly(pixel(192, 187), kBusRed));
+    QVERIFY(isMostly(pixel(182, 187), kTrainGreen));
+    QCOMPARE(pixel(230, 187), kGrey);
+    QCOMPARE(pixel(172, 187), kGrey);  // no airplane between Southampton and Penzance
+  }
+
+  // A map as a player might lay it out, for looking at; only with GALLOX_SCREENSHOTS set.
+  void screenshotOfAPlayedMap() {
+    if (qEnvironmentVariable("GALLOX_SCREENSHOTS").isEmpty()) QSKIP("no screenshot folder");
+    const struct {
+      const char* city;
+      QPointF at;
+    } layout[] = {{"London", {470, 70}},   {"Bristol", {250, 90}},     {"Bath", {300, 150}},
+                  {"Cardiff", {160, 40}},  {"Newport", {230, 20}},     {"Exeter", {170, 250}},
+                  {"Plymouth", {90, 300}}, {"Southampton", {430, 220}}, {"Penzance", {55, 330}}};
+    for (const auto& place : layout) {
+      add(QString::fromLatin1(place.city));
+      drag({110, 105}, place.at + QPointF(10, 5));
+    }
+    saveScreenshot(QStringLiteral("grid_map.png"));
+  }
+
+  void onlyTheLeftButtonAloneDrags() {
+    add(QStringLiteral("London"));
+    drag({110, 105}, {310, 255}, Qt::RightButton, Qt::RightButton);
+    QVERIFY(nameAt(100, 100));
+    drag({110, 105}, {310, 255}, Qt::LeftButton, Qt::LeftButton | Qt::RightButton);
+    QVERIFY(nameAt(100, 100));
+    QVERIFY(!nameAt(300, 250));
+    // A press beside the ship square picks nothing.
+    drag({62, 112}, {310, 255});
+    QVERIFY(nameAt(100, 100));
+  }
+
+  void closingOnlyHidesTheMap() {
+    add(QStringLiteral("London"));
+    list().setCurrentIndex(3);
+    QPointer<GridMapWindow> alive(window_.get());
+    QVERIFY(!window_->close());
+    QVERIFY(window_->isHidden());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!alive.isNull());
+
+    window_->show();
+    QCOMPARE(list().count(), kCityCount - 1);
+    QCOMPARE(list().currentIndex(), 3);
+    QVERIFY(nameAt(100, 100));
+  }
+
+  void allFourteenCitiesDisableAddingUntilTheMapIsCleared() {
+    for (int i = 0; i < kCityCount; ++i) {
+      QVERIFY(button("addCity").isEnabled());
+      QTest::mouseClick(&button("addCity"), Qt::LeftButton);
+    }
+    QCOMPARE(list().count(), 0);
+    QVERIFY(!button("addCity").isEnabled());
+    QVERIFY(nameAt(100, 100));
+    QCOMPARE(pixel(90, 110), kBusRed);
+
+    QTest::mouseClick(&button("cmdClear"), Qt::LeftButton);
+    QVERIFY(button("addCity").isEnabled());
+    QCOMPARE(list().count(), kCityCount);
+    QCOMPARE(list().currentText(), QStringLiteral("Bath"));
+    QCOMPARE(list().itemText(kCityCount - 1), QStringLiteral("Yeovil"));
+    QCOMPARE(pixel(90, 110), kGrey);
+    QVERIFY(!nameAt(100, 100));
+  }
+
+ private:
+  void saveScreenshot(const QString& name) {
+    const QString folder = qEnvironmentVariable("GALLOX_SCREENSHOTS");
+    if (!folder.isEmpty()) window_->grab().save(folder + QLatin1Char('/') + name);
+  }
+};
+
+}  // namespace gallox
+
+QTEST_MAIN(gallox::GridMapWindowTest)
+#include "grid_map_window_test.moc"
