@@ -20,7 +20,8 @@ MessageWindow::MessageWindow(const QString& text)
   setWindowTitle(QString());
   setFixedSize(kSize);
   move(kPlace);
-  setStyleSheet(QStringLiteral("MessageWindow { background-color: rgb(131, 193, 70); }"));
+  // Style sheets name a class in a namespace with "--" in place of "::".
+  setStyleSheet(QStringLiteral("gallox--MessageWindow { background-color: rgb(131, 193, 70); }"));
   setAttribute(Qt::WA_StyledBackground);
 
   const QFont font = designFont(QStringLiteral("Tahoma"), 7.8, true);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #include "world/wait_window.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -14,6 +15,17 @@ namespace {
 constexpr QSize kClientSize(313, 120);
 constexpr QSize kFrameSize(125, 20);
 constexpr int kStripePitch = 14;
+constexpr double kSmallestMessagePoints = 7.0;
+
+// The design's Tahoma is narrower than the DejaVu that stands in for it: a message that would
+// run past the window is set a little smaller instead of being cut at both ends.
+void fitOnOneLine(QLabel& label) {
+  QFont font = label.font();
+  while (QFontMetrics(font).horizontalAdvance(label.text()) > label.width() &&
+         font.pointSizeF() > kSmallestMessagePoints)
+    font.setPointSizeF(font.pointSizeF() - 0.2);
+  label.setFont(font);
+}
 }  // namespace
 
 const std::array<QPixmap, WaitWindow::kFrames>& WaitWindow::frames() {
@@ -99,7 +111,10 @@ void WaitWindow::showWait(PictureStore& pictures, const QString& header, const Q
   if (ms < 1) return;
   WaitWindow window(pictures, parent);
   if (!header.isEmpty()) window.header_->setText(header);
-  if (!message.isEmpty()) window.msg_->setText(message);
+  if (!message.isEmpty()) {
+    window.msg_->setText(message);
+    fitOnOneLine(*window.msg_);
+  }
   window.closer_->setInterval(ms);
   window.closer_->start();
   window.exec();

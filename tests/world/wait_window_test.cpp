@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+// The wait window: its heading, its running bar, and how long it holds the player.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+
+#include "world/picture_store.h"
+#include "world/wait_window.h"
+
+namespace gallox {
+
+class WaitWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void headingIsFreshOnEveryWait();
+  void barCyclesThroughSevenFrames();
+  void holdsForTheDurationAndNoLonger();
+
+ private:
+  struct Seen {
+    QString title, heading, message;
+    bool messageFits = false;
+  };
+  // Waits briefly and reports what the wait window showed meanwhile.
+  Seen waitAndLook(const QString& header, const QString& message);
+  static QLabel* shownFrame(QWidget& window);
+
+  PictureStore pictures_;
+};
+
+WaitWindowTest::Seen WaitWindowTest::waitAndLook(const QString& header, const QString& message) {
+  Seen seen;
+  QTimer::singleShot(0, [&seen] {
+    auto* window = qobject_cast<WaitWindow*>(QApplication::activeModalWidget());
+    if (!window) return;
+    seen = {window->windowTitle(), window->heading(), window->message(), false};
+    for (QLabel* label : window->findChildren<QLabel*>())
+      if (label->text() == seen.message)
+        seen.messageFits = label->fontMetrics().horizontalAdvance(seen.message) <= label->width();
+  });
+  WaitWindow::showWait(pictures_, header, message, 40);
+  return seen;
+}
+
+QLabel* WaitWindowTest::shownFrame(QWidget& window) {
+  for (QLabel* label : window.findChildren<QLabel*>())
+    if (!label->pixmap().isNull()) return label;
+  return nullptr;
+}
+
+void WaitWindowTest::headingIsFreshOnEveryWait() {
+  const Seen plain = waitAndLook(QString(), QStringLiteral("You are travelling to the desired destination."));
+  QCOMPARE(plain.title, QStringLiteral("Please wait"));
+  QCOMPARE(plain.heading, QStringLiteral("Please wait..."));
+  QCOMPARE(plain.message, QStringLiteral("You are travelling to the desired destination."));
+  QVERIFY(plain.messageFits);
+
+  const Seen headed = waitAndLook(QStringLiteral("Stock Market"), QStringLiteral("Entering the Stock Market..."));
+  QCOMPARE(headed.heading, QStringLiteral("Stock Market"));
+
+  // The window starts anew each time: the last heading does not stay behind.
+  const Seen again = waitAndLook(QString(), QString());
+  QCOMPARE(again.heading, QStringLiteral("Please wait..."));
+  QCOMPARE(again.message, QString());
+}
+
+void WaitWindowTest::barCyclesThroughSevenFrames() {
+  WaitWindow window(pictures_);
+  QLabel* bar = shownFrame(window);
+  QVERIFY(bar != nullptr);
+  QCOMPARE(window.waitFrame(), 0);
+  QCOMPARE(bar->pixmap().cacheKey(), WaitWindow::frames()[0].cacheKey());
+
+  for (int tick = 1; tick <= 7; ++tick) {
+    const int shown = tick - 1;
+    window.animatorTick();
+    QCOMPARE(bar->pixmap().cacheKey(), WaitWindow::frames()[static_cast<std::size_t>(shown)].cacheKey());
+    QCOMPARE(window.waitFrame(), tick % 7);
+  }
+  // After the seventh frame the bar starts over with the first.
+  window.animatorTick();
+  QCOMPARE(bar->pixmap().cacheKey(), WaitWindow::frames()[0].cacheKey());
+  QCOMPARE(window.waitFrame(), 1);
+}
+
+void WaitWindowTest::holdsForTheDurationAndNoLonger() {
+  QElapsedTimer clock;
+  clock.start();
+  WaitWindow::showWait(pictures_, QString(), QStringLiteral("A short way"), 150);
+  const qint64 held = clock.elapsed();
+  QVERIFY2(held >= 140, qPrintable(QString::number(held)));
+  QVERIFY2(held < 2000, qPrintable(QString::number(held)));
+  QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+  // Nothing would ever close a wait below a millisecond, so it does not wait at all.
+  bool shown = false;
+  QTimer::singleShot(0, [&shown] { shown = QApplication::activeModalWidget() != nullptr; });
+  clock.restart();
+  WaitWindow::showWait(pictures_, QString(), QString(), 0);
+  QVERIFY(clock.elapsed() < 100);
+  QCoreApplication::processEvents();
+  QVERIFY(!shown);
+}
+
+}  // namespace gallox
+
+QTEST_MAIN(gallox::WaitWindowTest)
+#include "wait_window_test.moc"
