@@ -1,0 +1,358 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "mainwindow/main_window.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenuBar>
+
+#include "mainwindow/credits_window.h"
+#include "mainwindow/image_button.h"
+#include "mainwindow/licence_window.h"
+#include "world/game.h"
+#include "world/look.h"
+#include "world/picture_store.h"
+
+namespace gallox {
+
+namespace {
+
+// The status labels in twips: left, top, width, height.
+constexpr QRect kGain(6372, 972, 1524, 228);
+constexpr QRect kDate(756, 1188, 1848, 228);
+constexpr QRect kMoney(5616, 1188, 2280, 444);
+constexpr QRect kNewspapersCaption(540, 1512, 2388, 228);
+constexpr QRect kNewspapers(3024, 1512, 1200, 228);
+constexpr QRect kLocationCaption(3456, 1512, 1956, 228);
+constexpr QRect kLocation(5508, 1512, 1848, 228);
+constexpr QRect kCheat(7452, 540, 120, 120);
+
+constexpr Colour kTipColour = 0x00000080;
+constexpr Colour kBlack = 0;
+constexpr float kCheatGift = 5000.0f;
+
+QRect pixels(QRect twips) { return twipRect(twips.x(), twips.y(), twips.width(), twips.height()); }
+
+void paintText(QLabel& label, Colour colour) {
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::WindowText, toQColor(colour));
+  label.setPalette(palette);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Game& game, PictureStore& pictures, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      game_(game),
+      pictures_(pictures) {
+  setWindowTitle(QStringLiteral("Gallox Sprintz 2"));
+  QIcon icon;
+  for (const int side : {16, 24, 32, 48, 64})
+    icon.addPixmap(pictures_.picture(QStringLiteral("icon.svg"), QSize(side, side)));
+  setWindowIcon(icon);
+
+  auto* surface = new QWidget(this);
+  surface->setObjectName(QStringLiteral("frmMain"));
+  pictures_.applyBackground(*surface);
+  // Moving over the bare background clears the tip; the buttons set it themselves.
+  surface->setMouseTracking(true);
+  surface->installEventFilter(this);
+  setCentralWidget(surface);
+
+  buildControls(*surface);
+  buildMenus();
+
+  flow_ = new QTimer(this);
+  flow_->setObjectName(QStringLiteral("flow"));
+  flow_->setInterval(MoneyFade::kTickMs);
+  connect(flow_, &QTimer::timeout, this, &MainWindow::flowTimer);
+
+  const int menuHeight = menuBar()->sizeHint().height();
+  setGeometry(QRect(kClientPlace - QPoint(0, menuHeight), kClientSize + QSize(0, menuHeight)));
+
+  game_.attachView(*this);
+}
+
+QLabel* MainWindow::addLabel(QWidget& surface, const char* name, QRect twips, const QFont& font,
+                             Qt::Alignment alignment, const QString& text) {
+  auto* label = new QLabel(text, &surface);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(pixels(twips));
+  label->setFont(font);
+  label->setAlignment(alignment | Qt::AlignTop);
+  paintText(*label, kBlack);
+  // The pointer over a label neither shows nor clears a tip.
+  label->setAttribute(Qt::WA_NoMousePropagation);
+  return label;
+}
+
+void MainWindow::buildControls(QWidget& surface) {
+  const QFont tahoma9Bold = designFont(QStringLiteral("Tahoma"), 9, true);
+
+  for (int b = 0; b < ButtonRow::kCount; ++b) {
+    const ButtonRow::Place& place = ButtonRow::place(static_cast<ButtonRow::Button>(b));
+    auto* image = new ImageButton(b, &surface);
+    image->setObjectName(QString::fromLatin1(place.name));
+    image->setGeometry(twipRect(place.left, place.top, place.width, place.height));
+    image->setPixmap(pictures_.picture(QString::fromLatin1(place.picture), image->size()));
+    // The button names itself to screen readers, since it has no text of its own.
+    image->setAccessibleName(QString::fromLatin1(place.tip));
+    connect(image, &ImageButton::hovered, this, &MainWindow::showTip);
+    buttons_[static_cast<std::size_t>(b)] = image;
+  }
+  connect(buttons_[ButtonRow::Go], &ImageButton::clicked, this, &MainWindow::cmdGoClicked);
+  connect(buttons_[ButtonRow::Banks], &ImageButton::clicked, this, &MainWindow::cmdBanksClicked);
+  connect(buttons_[ButtonRow::City], &ImageButton::clicked, this, &MainWindow::cmdCityClicked);
+  connect(buttons_[ButtonRow::StockMarket], &ImageButton::clicked, this,
+          &MainWindow::cmdStockMarketClicked);
+  connect(buttons_[ButtonRow::Shop], &ImageButton::clicked, this, &MainWindow::cmdShopClicked);
+  connect(buttons_[ButtonRow::NP], &ImageButton::clicked, this, &MainWindow::cmdNPClicked);
+  connect(buttons_[ButtonRow::GridMap], &ImageButton::clicked, this, &MainWindow::cmdGridMapClicked);
+  connect(buttons_[ButtonRow::About], &ImageButton::clicked, this, &MainWindow::cmdAboutClicked);
+  connect(buttons_[ButtonRow::Console], &ImageButton::clicked, this, &MainWindow::consClicked);
+
+  // Nothing marks the hotspot: no picture, no tip, and moving over it leaves the tip alone.
+  cheat_ = new ImageButton(-1, &surface);
+  cheat_->setObjectName(QStringLiteral("cheat"));
+  cheat_->setGeometry(pixels(kCheat));
+  cheat_->setMouseTracking(false);
+  cheat_->setAttribute(Qt::WA_NoMousePropagation);
+  connect(cheat_, &ImageButton::clicked, this, &MainWindow::cheatClicked);
+
+  tip_ = addLabel(surface, "tip",
+                  QRect(ButtonRow::kTipLeft, ButtonRow::kTipTop, ButtonRow::kTipWidth,
+                        ButtonRow::kTipHeight),
+                  designFont(QStringLiteral("Trebuchet MS"), 9), Qt::AlignHCenter);
+  paintText(*tip_, kTipColour);
+  gain_ = addLabel(surface, "gain", kGain, designFont(QStringLiteral("Tahoma"), 7.8, true),
+                   Qt::AlignRight, QString::fromLatin1(MoneyFade::kRestingGain));
+  lCurrentDate_ = addLabel(surface, "lCurrentDate", kDate, tahoma9Bold, Qt::AlignLeft);
+  lCurrentMoney_ = addLabel(surface, "lCurrentMoney", kMoney,
+                            designFont(QStringLiteral("Tahoma"), 13.8, true), Qt::AlignRight);
+  addLabel(surface, "Label3", kNewspapersCaption, tahoma9Bold, Qt::AlignRight,
+           QStringLiteral("Newspapers subscribed:"));
+  NPs_ = addLabel(surface, "NPs", kNewspapers, designFont(QStringLiteral("Verdana"), 9, true),
+                  Qt::AlignLeft);
+  addLabel(surface, "Label1", kLocationCaption, tahoma9Bold, Qt::AlignRight,
+           QStringLiteral("You are now in:"));
+  lCurrentLocation_ = addLabel(surface, "lCurrentLocation", kLocation,
+                               designFont(QStringLiteral("Tahoma"), 9), Qt::AlignLeft,
+                               QStringLiteral("London"));
+  // The tip stays above the other labels it may overlap while it slides along the row.
+  tip_->raise();
+}
+
+void MainWindow::buildMenus() {
+  auto addEntry = [](QMenu& menu, const char* name, const QString& caption,
+                         const QKeySequence& shortcut, bool marked) {
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    action->setCheckable(marked);
+    return action;
+  };
+
+  QMenu* game = menuBar()->addMenu(QStringLiteral("Game"));
+  game->setObjectName(QStringLiteral("mnuGame"));
+  mnuNextMonth_ = addEntry(*game, "mnuNextMonth", QStringLiteral("Next month"),
+                           QKeySequence(Qt::CTRL | Qt::Key_G), false);
+
+  QMenu* windows = menuBar()->addMenu(QStringLiteral("&Windows"));
+  windows->setObjectName(QStringLiteral("mnuWindows"));
+  mnuBanks_ = addEntry(*windows, "mnuBanks", QStringLiteral("&Banks"),
+                       QKeySequence(Qt::CTRL | Qt::Key_B), true);
+  mnuRPs_ = addEntry(*windows, "mnuRPs", QStringLiteral("&Cities"),
+                     QKeySequence(Qt::CTRL | Qt::Key_C), true);
+  mnuStockMarket_ = addEntry(*windows, "mnuStockMarket", QStringLiteral("Stock &Market"),
+                             QKeySequence(Qt::CTRL | Qt::Key_M), true);
+  mnuShop_ = addEntry(*windows, "mnuShop", QStringLiteral("&Shop"),
+                      QKeySequence(Qt::CTRL | Qt::Key_P), true);
+  mnuGridMap_ = addEntry(*windows, "mnuGridMap", QStringLiteral("Grid Map"),
+                         QKeySequence(Qt::CTRL | Qt::Key_X), false);
+  windows->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+  mnuNP_ = addEntry(*windows, "mnuNP", QStringLiteral("&Newspapers"),
+                    QKeySequence(Qt::CTRL | Qt::Key_N), true);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  mnuAbout_ = addEntry(*help, "mnuAbout", QStringLiteral("About"), QKeySequence(), false);
+  mnuLicence_ = addEntry(*help, "mnuLicence", QStringLiteral("Licence"), QKeySequence(), false);
+
+  connect(mnuNextMonth_, &QAction::triggered, this, &MainWindow::cmdGoClicked);
+  connect(mnuBanks_, &QAction::triggered, this, &MainWindow::cmdBanksClicked);
+  connect(mnuRPs_, &QAction::triggered, this, &MainWindow::cmdCityClicked);
+  connect(mnuStockMarket_, &QAction::triggered, this, &MainWindow::cmdStockMarketClicked);
+  connect(mnuShop_, &QAction::triggered, this, &MainWindow::cmdShopClicked);
+  connect(mnuGridMap_, &QAction::triggered, this, &MainWindow::cmdGridMapClicked);
+  connect(mnuNP_, &QAction::triggered, this, &MainWindow::cmdNPClicked);
+  connect(mnuAbout_, &QAction::triggered, this, &MainWindow::cmdAboutClicked);
+  connect(mnuLicence_, &QAction::triggered, this, &MainWindow::mnuLicenceClicked);
+}
+
+void MainWindow::showTip(int button) {
+  const ButtonRow::Place& place = ButtonRow::place(static_cast<ButtonRow::Button>(button));
+  tip_->move(px(ButtonRow::tipLeft(place)), tip_->y());
+  tip_->setText(QString::fromLatin1(place.tip));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == centralWidget() && event->type() == QEvent::MouseMove) tip_->clear();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit closed();
+}
+
+// --- What the player sees of the purse, place, month and newspapers ---
+
+void MainWindow::showMoney(const std::string& text) {
+  lCurrentMoney_->setText(QString::fromStdString(text));
+}
+
+void MainWindow::setMoneyColour(Colour colour) { paintText(*lCurrentMoney_, colour); }
+
+void MainWindow::showGain(const std::string& text, Colour colour) {
+  gain_->setText(QString::fromStdString(text));
+  paintText(*gain_, colour);
+}
+
+void MainWindow::startFade(std::int16_t step) {
+  fade_.setFlowStep(step);
+  flow_->start();
+}
+
+void MainWindow::showDate(const std::string& text) {
+  lCurrentDate_->setText(QString::fromStdString(text));
+}
+
+void MainWindow::showLocation(const std::string& text) {
+  lCurrentLocation_->setText(QString::fromStdString(text));
+}
+
+void MainWindow::showNewspapers(const std::string& text) {
+  NPs_->setText(QString::fromStdString(text));
+}
+
+bool MainWindow::newspaperOpen() const { return newspaperOpen_; }
+
+void MainWindow::openNewspaper() {
+  // The newspaper window opens here with the month's issue; once it is shown,
+  // newspaperOpen_ = true and syncMarks(), so that the next issue read reloads it.
+}
+
+void MainWindow::reloadNewspaper() {
+  // The open newspaper window shows the month's issue again here.
+}
+
+void MainWindow::flowTimer() {
+  if (!fade_.tick(game_.player(), *this)) flow_->stop();
+}
+
+// --- Buttons and menus ---
+
+void MainWindow::cmdGoClicked() {
+  game_.nextMonth();
+  // Only windows opened from here are refreshed, and only those that show the month.
+  if (rpWindowOpen_) {
+    // The cities window refreshes the race details of the city it shows: monthPublish().
+  }
+  if (banksWindowOpen_) {
+    // The banks window refreshes the bank it shows: publishDep().
+  }
+  if (stockMarketOpen_) {
+    // The stock market window refreshes the stable it shows: Publish().
+  }
+}
+
+// A checkable menu entry flips its own mark when chosen; every opener and closer ends by setting
+// the marks again from what is really open, so choosing a marked entry only fronts its window.
+void MainWindow::syncMarks() {
+  mnuBanks_->setChecked(banksWindowOpen_);
+  mnuRPs_->setChecked(rpWindowOpen_);
+  mnuStockMarket_->setChecked(stockMarketOpen_);
+  mnuShop_->setChecked(shopOpen_);
+  mnuNP_->setChecked(newspaperOpen_);
+}
+
+void MainWindow::cmdBanksClicked() {
+  // The banks window opens here through openWindow(), its closing connected to
+  // banksWindowClosed(); then banksWindowOpen_ = true.
+  syncMarks();
+}
+
+void MainWindow::cmdCityClicked() {
+  // The cities window opens here through openWindow(), its closed() signal connected to
+  // citiesWindowClosed(); then rpWindowOpen_ = true.
+  syncMarks();
+}
+
+void MainWindow::cmdStockMarketClicked() {
+  // The stock market window opens here through openWindow(); its entrance waits, so
+  // stockMarketOpen_ is set only after the show returns.
+  syncMarks();
+}
+
+void MainWindow::cmdShopClicked() {
+  // The shop window opens here through openWindow(); then shopOpen_ = true.
+  syncMarks();
+}
+
+void MainWindow::cmdNPClicked() {
+  syncMarks();
+  game_.player().digest();
+}
+
+void MainWindow::cmdGridMapClicked() {
+  // The grid map opens here through openWindow(); it only hides when closed, keeping its map,
+  // and carries no mark.
+}
+
+void MainWindow::cmdAboutClicked() {
+  CreditsWindow credits(pictures_, this);
+  credits.exec();
+}
+
+void MainWindow::mnuLicenceClicked() {
+  LicenceWindow licence(this);
+  licence.exec();
+}
+
+void MainWindow::consClicked() {
+  // The console's input loop runs here: ask for a command, hand it to the console, let the
+  // fade and the messages move on, and ask again until the player enters nothing.
+}
+
+void MainWindow::cheatClicked() { game_.player().gainMoney(kCheatGift); }
+
+// --- Tool windows closing ---
+
+void MainWindow::citiesWindowClosed() {
+  rpWindowOpen_ = false;
+  syncMarks();
+}
+
+void MainWindow::banksWindowClosed() {
+  banksWindowOpen_ = false;
+  syncMarks();
+}
+
+void MainWindow::stockMarketWindowClosed() {
+  stockMarketOpen_ = false;
+  syncMarks();
+}
+
+void MainWindow::shopWindowClosed() {
+  shopOpen_ = false;
+  syncMarks();
+}
+
+void MainWindow::newspaperWindowClosed() {
+  newspaperOpen_ = false;
+  syncMarks();
+}
+
+}  // namespace gallox

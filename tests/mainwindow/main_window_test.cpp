@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+// The main window as the player meets it: the status strip, the month's end, the purse's fade,
+// the tips of the button row, the hidden hotspot, and the credits and licence windows.
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "mainwindow/credits_window.h"
+#include "mainwindow/main_window.h"
+#include "support/recorders.h"
+#include "support/scripted_random.h"
+#include "world/game.h"
+#include "world/look.h"
+#include "world/picture_store.h"
+
+namespace gallox {
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void startsInLondonInJanuary2010();
+  void nextMonthByButtonAndByShortcut();
+  void fadeRunsOutToBlack_data();
+  void fadeRunsOutToBlack();
+  void tipFollowsThePointerAndTheBackgroundClearsIt();
+  void hotspotAddsFiveThousandEachClick();
+  void newspaperButtonReadsAnIssueOrRefuses();
+  void creditsSlideInAndStartAgainOnEachOpening();
+  void licenceCannotBeChanged();
+
+ private:
+  QLabel* label(const char* name) const { return window_->findChild<QLabel*>(name); }
+  QString text(const char* name) const { return label(name)->text(); }
+  QColor colour(const char* name) const { return label(name)->palette().color(QPalette::WindowText); }
+  QWidget* control(const char* name) const { return window_->findChild<QWidget*>(name); }
+  QTimer* flow() const { return window_->findChild<QTimer*>("flow"); }
+  // Answers the next modal window from inside its own event loop, then closes it.
+  static void whenModal(std::function<void(QWidget&)> answer);
+
+  std::unique_ptr<testing::ScriptedRandom> random_;
+  std::unique_ptr<testing::RecordingMessenger> messenger_;
+  std::unique_ptr<Game> game_;
+  std::unique_ptr<PictureStore> pictures_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+void MainWindowTest::init() {
+  random_ = std::make_unique<testing::ScriptedRandom>();
+  random_->fallBackTo(0.5f);
+  messenger_ = std::make_unique<testing::RecordingMessenger>();
+  game_ = std::make_unique<Game>(*random_, *messenger_);
+  pictures_ = std::make_unique<PictureStore>();
+  window_ = std::make_unique<MainWindow>(*game_, *pictures_);
+  game_->startUp(GALLOX_ROUTE_FILE);
+  window_->show();
+  QApplication::setActiveWindow(window_.get());
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  // The pointer starts off the window, so that every test's first move is a real one.
+  QCursor::setPos(QPoint(0, 0));
+}
+
+void MainWindowTest::cleanup() {
+  window_.reset();
+  pictures_.reset();
+  game_.reset();
+  messenger_.reset();
+  random_.reset();
+}
+
+void MainWindowTest::whenModal(std::function<void(QWidget&)> answer) {
+  QTimer::singleShot(0, [answer] {
+    QWidget* modal = QApplication::activeModalWidget();
+    QVERIFY(modal != nullptr);
+    answer(*modal);
+    modal->close();
+  });
+}
+
+void MainWindowTest::startsInLondonInJanuary2010() {
+  QCOMPARE(window_->windowTitle(), QStringLiteral("Gallox Sprintz 2"));
+  QCOMPARE(window_->centralWidget()->size(), QSize(681, 154));
+  QCOMPARE(text("lCurrentDate"), QStringLiteral("January 2010"));
+  QCOMPARE(text("lCurrentMoney"), QStringLiteral("GBP 150.00"));
+  QCOMPARE(colour("lCurrentMoney"), QColor(Qt::black));
+  QCOMPARE(text("lCurrentLocation"), QStringLiteral("London"));
+  QCOMPARE(text("gain"), QStringLiteral("GBP 0"));
+  QCOMPARE(text("NPs"), QString());
+  QCOMPARE(text("tip"), QString());
+  QCOMPARE(text("Label3"), QStringLiteral("Newspapers subscribed:"));
+  QCOMPARE(text("Label1"), QStringLiteral("You are now in:"));
+  QVERIFY(!flow()->isActive());
+  QCOMPARE(window_->flowStep(), std::int16_t{0});
+  // The purse is drawn where the layout puts it: 5616, 1188 twips.
+  QCOMPARE(label("lCurrentMoney")->geometry(), QRect(468, 99, 190, 37));
+}
+
+void MainWindowTest::nextMonthByButtonAndByShortcut() {
+  QTest::mouseClick(control("cmdGo"), Qt::LeftButton);
+  QCOMPARE(text("lCurrentDate"), QStringLiteral("February 2010"));
+  // Every month's end passes nothing through the purse for each bank and the dividends:
+  // the purse flashes green and the gain reads zero in blue.
+  QCOMPARE(colour("lCurrentMoney"), QColor(0, 255, 0));
+  QCOMPARE(text("gain"), QStringLiteral("GBP 0"));
+  QCOMPARE(colour("gain"), QColor(0, 0, 255));
+  QVERIFY(flow()->isActive());
+  QCOMPARE(window_->flowStep(), std::int16_t{16});
+
+  game_->player().setCurrentDate(GameMonth{2010, 12});
+  QTest::keyClick(window_.get(), Qt::Key_G, Qt::ControlModifier);
+  QCOMPARE(text("lCurrentDate"), QStringLiteral("January 2011"));
+  QCOMPARE(game_->player().CurrentDate(), (GameMonth{2011, 1}));
+}
+
+void MainWindowTest::fadeRunsOutToBlack_data() {
+  QTest::addColumn<float>("amount");
+  QTest::addColumn<QColor>("shown");
+  QTest::addColumn<QColor>("afterFirstTick");
+  QTest::addColumn<QColor>("afterFifteenTicks");
+  QTest::newRow("gain") << 20.0f << QColor(0, 255, 0) << QColor(0, 255, 0) << QColor(0, 17, 0);
+  QTest::newRow("loss") << -20.0f << QColor(255, 0, 0) << QColor(240, 0, 0) << QColor(16, 0, 0);
+}
+
+void MainWindowTest::fadeRunsOutToBlack() {
+  QFETCH(float, amount);
+  QFETCH(QColor, shown);
+  QFETCH(QColor, afterFirstTick);
+  QFETCH(QColor, afterFifteenTicks);
+
+  game_->player().gainMoney(amount);
+  QCOMPARE(colour("lCurrentMoney"), shown);
+  QVERIFY(text("gain") != QStringLiteral("GBP 0"));
+  QCOMPARE(flow()->interval(), 200);
+
+  window_->flowTimer();
+  QCOMPARE(colour("lCurrentMoney"), afterFirstTick);
+  for (int tick = 2; tick <= 15; ++tick) window_->flowTimer();
+  QCOMPARE(colour("lCurrentMoney"), afterFifteenTicks);
+  QVERIFY(flow()->isActive());
+
+  window_->flowTimer();
+  QCOMPARE(colour("lCurrentMoney"), QColor(Qt::black));
+  QCOMPARE(text("gain"), QStringLiteral("GBP 0"));
+  QCOMPARE(colour("gain"), QColor(Qt::black));
+  QVERIFY(!flow()->isActive());
+  QCOMPARE(game_->player().gainSum(), 0.0f);
+}
+
+void MainWindowTest::tipFollowsThePointerAndTheBackgroundClearsIt() {
+  QTest::mouseMove(control("cmdGo"));
+  QCOMPARE(text("tip"), QStringLiteral("Next Month"));
+  QCOMPARE(label("tip")->x(), px(456));
+
+  QTest::mouseMove(control("cons"));
+  QCOMPARE(text("tip"), QStringLiteral("Console"));
+  QCOMPARE(label("tip")->x(), px(4782));
+  QCOMPARE(label("tip")->width(), px(2280));
+
+  // Labels and the hotspot leave the tip alone; only the bare background clears it.
+  QTest::mouseMove(control("lCurrentMoney"));
+  QTest::mouseMove(control("cheat"));
+  QCOMPARE(text("tip"), QStringLiteral("Console"));
+  QTest::mouseMove(window_->centralWidget(), QPoint(20, 60));
+  QCOMPARE(text("tip"), QString());
+  QCOMPARE(label("tip")->x(), px(4782));
+}
+
+void MainWindowTest::hotspotAddsFiveThousandEachClick() {
+  for (int click = 0; click < 3; ++click) QTest::mouseClick(control("cheat"), Qt::LeftButton);
+  QCOMPARE(text("lCurrentMoney"), QStringLiteral("GBP 15150.00"));
+  QCOMPARE(text("gain"), QStringLiteral("GBP 15000.00"));
+  QCOMPARE(colour("gain"), QColor(0, 192, 0));
+  QCOMPARE(window_->flowStep(), std::int16_t{16});
+
+  // A press that slides off the hotspot before the release is no click.
+  QTest::mousePress(control("cheat"), Qt::LeftButton);
+  QTest::mouseRelease(control("cheat"), Qt::LeftButton, {}, QPoint(-20, -20));
+  QCOMPARE(text("lCurrentMoney"), QStringLiteral("GBP 15150.00"));
+}
+
+void MainWindowTest::newspaperButtonReadsAnIssueOrRefuses() {
+  QTest::mouseClick(control("cmdNP"), Qt::LeftButton);
+  QCOMPARE(QString::fromStdString(messenger_->last()),
+           QStringLiteral("Sorry, but you have to either buy or subscribe the newspapers first!"));
+
+  game_->player().subscribe(2);
+  QCOMPARE(text("NPs"), QStringLiteral("2"));
+  window_->findChild<QAction*>("mnuNP")->trigger();
+  QCOMPARE(text("NPs"), QStringLiteral("1"));
+  QCOMPARE(messenger_->messages.size(), std::size_t{1});
+}
+
+void MainWindowTest::creditsSlideInAndStartAgainOnEachOpening() {
+  auto slideOnce = [](QWidget& modal) {
+    auto* credits = qobject_cast<CreditsWindow*>(&modal);
+    QVERIFY(credits != nullptr);
+    QCOMPARE(credits->windowTitle(), QStringLiteral("About..."));
+    QCOMPARE(credits->size(), QSize(403, 369));
+    auto* roles = credits->findChild<QLabel*>("lblLeft");
+    auto* names = credits->findChild<QLabel*>("lblRight");
+    auto* timer = credits->findChild<QTimer*>("Timer1");
+    QCOMPARE(roles->text(), QStringLiteral("Programming:\nGrafics:\nManagement:\nResearch:"));
+    QCOMPARE(credits->findChild<QLabel*>("Label1")->text(), QStringLiteral("version 1.81.31"));
+    QCOMPARE(roles->x(), px(-1404));
+    QCOMPARE(names->x(), px(4320));
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 50);
+
+    for (int tick = 0; tick < 24; ++tick) credits->timer1Tick();
+    QCOMPARE(roles->x(), px(516));
+    QCOMPARE(names->x(), px(2400));
+    QVERIFY(timer->isActive());
+    credits->timer1Tick();
+    QCOMPARE(roles->x(), px(516));
+    QCOMPARE(names->x(), px(2320));
+    QVERIFY(!timer->isActive());
+    QCOMPARE(roles->y(), px(2808));
+  };
+
+  whenModal(slideOnce);
+  QTest::mouseClick(control("cmdAbout"), Qt::LeftButton);
+  // Closed and opened again from the menu: the columns start from their edges once more.
+  whenModal(slideOnce);
+  window_->findChild<QAction*>("mnuAbout")->trigger();
+}
+
+void MainWindowTest::licenceCannotBeChanged() {
+  bool seen = false;
+  whenModal([&seen](QWidget& modal) {
+    QCOMPARE(modal.windowTitle(), QStringLiteral("Licence"));
+    auto* text = modal.findChild<QPlainTextEdit*>("Text1");
+    QVERIFY(text != nullptr);
+    const QString licence = text->toPlainText();
+    QVERIFY(licence.contains(QStringLiteral("The Gallox Sprintz developers")));
+    text->setFocus();
+    QTest::keyClicks(text, QStringLiteral("free money"));
+    QTest::keyClick(text, Qt::Key_Backspace);
+    QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(text->toPlainText(), licence);
+    seen = true;
+  });
+  window_->findChild<QAction*>("mnuLicence")->trigger();
+  QVERIFY(seen);
+}
+
+}  // namespace gallox
+
+QTEST_MAIN(gallox::MainWindowTest)
+#include "main_window_test.moc"
