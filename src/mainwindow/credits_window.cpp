@@ -38,7 +38,7 @@ CreditsWindow::CreditsWindow(PictureStore& pictures, QWidget* parent)
       lblLeft_(nullptr),
       lblRight_(nullptr),
       timer1_(new QTimer(this)) {
-  setObjectName(QStringLiteral("frmAbout"));
+  setObjectName(QStringLiteral("CreditsWindow"));
   setWindowTitle(QStringLiteral("About..."));
   setModal(true);
   setFixedSize(kClientSize);

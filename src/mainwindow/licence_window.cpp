@@ -12,7 +12,7 @@ namespace gallox {
 LicenceWindow::LicenceWindow(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-  setObjectName(QStringLiteral("frmLicence"));
+  setObjectName(QStringLiteral("LicenceWindow"));
   setWindowTitle(QStringLiteral("Licence"));
   setModal(true);
   setFixedSize(kClientSize);

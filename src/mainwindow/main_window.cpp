@@ -54,7 +54,7 @@ MainWindow::MainWindow(Game& game, PictureStore& pictures, QWidget* parent)
   setWindowIcon(icon);
 
   auto* surface = new QWidget(this);
-  surface->setObjectName(QStringLiteral("frmMain"));
+  surface->setObjectName(QStringLiteral("client"));
   pictures_.applyBackground(*surface);
   // Moving over the bare background clears the tip; the buttons set it themselves.
   surface->setMouseTracking(true);
