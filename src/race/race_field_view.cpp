@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#include "race/race_field_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "world/look.h"
+
+namespace gallox {
+
+namespace {
+constexpr int kBorder = 1;
+}  // namespace
+
+RaceFieldView::RaceFieldView(QSize inner, QWidget* parent) : QFrame(parent) {
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(kBorder);
+  setFixedSize(inner + QSize(2 * kBorder, 2 * kBorder));
+  // Moves without a button held end a drag, so they must arrive too.
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+
+  area_.image = QImage(inner, QImage::Format_RGB32);
+  area_.image.fill(palette().color(QPalette::Base));
+  area_.font = designFont(QStringLiteral("Trebuchet MS"), 7.8);
+  area_.textColour = palette().color(QPalette::WindowText);
+}
+
+void RaceFieldView::paintEvent(QPaintEvent* event) {
+  {
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), area_.image);
+  }
+  QFrame::paintEvent(event);
+}
+
+void RaceFieldView::mouseMoveEvent(QMouseEvent* event) {
+  emit mouseMoved(event->buttons(), event->position() - QPointF(contentsRect().topLeft()));
+  QFrame::mouseMoveEvent(event);
+}
+
+}  // namespace gallox
