@@ -3,7 +3,6 @@
 #include "race/b_screen.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <cstring>
 
 #include "world/look.h"

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+// The race view's drawing surface: the track under the scroll position, masked sprites and
+// text, each at its track position, whichever pixel format the pictures come in.
+
+#include <QPainter>
+#include <QtTest>
+
+#include "race/b_screen.h"
+#include "race/masked_sprite.h"
+#include "world/look.h"
+
+namespace gallox {
+
+namespace {
+
+constexpr QSize kTrack(80, 40);
+constexpr QSize kView(60, 40);
+constexpr QRgb kSpriteColour = 0xFF2040A0;
+
+// Every track pixel tells where it is: red is x, green is y.
+QImage gradientTrack() {
+  QImage track(kTrack, QImage::Format_RGB32);
+  for (int y = 0; y < track.height(); ++y)
+    for (int x = 0; x < track.width(); ++x) track.setPixel(x, y, qRgb(x, y, 200));
+  return track;
+}
+
+// A 4 x 4 figure with a transparent left column.
+MaskedSprite smallHorse() {
+  QImage picture(4, 4, QImage::Format_ARGB32);
+  picture.fill(kSpriteColour);
+  for (int y = 0; y < 4; ++y) picture.setPixel(0, y, qRgba(0, 0, 0, 0));
+  return MaskedSprite::fromPicture(picture);
+}
+
+bool differs(const QImage& a, const QImage& b, const QRect& where) {
+  for (int y = where.top(); y <= where.bottom(); ++y)
+    for (int x = where.left(); x <= where.right(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y)) return true;
+  return false;
+}
+
+}  // namespace
+
+class BScreenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { installFontSubstitutions(); }
+
+  void init() {
+    track = gradientTrack();
+    view = PictureArea{QImage(kView, QImage::Format_RGB32), designFont(QStringLiteral("Trebuchet MS"), 7.8),
+                       Qt::black};
+    scr = BScreen();
+    scr.Setup(view, track, track.width(), track.height());
+  }
+
+  void clearingShowsTheTrackUnderTheScrollPosition() {
+    scr.bgCls();
+    QCOMPARE(view.image.pixel(0, 0), qRgb(0, 0, 200));
+    QCOMPARE(view.image.pixel(59, 39), qRgb(59, 39, 200));
+    scr.drag(0, 0);
+    scr.drag(15, 0);
+    scr.bgCls();
+    QCOMPARE(view.image.pixel(0, 0), qRgb(15, 0, 200));
+    QCOMPARE(view.image.pixel(59, 39), qRgb(74, 39, 200));
+  }
+
+  void spriteShowsWhereItsMaskIsBlackAndTheTrackElsewhere() {
+    const MaskedSprite horse = smallHorse();
+    QCOMPARE(horse.mask.pixel(0, 0), qRgb(255, 255, 255));
+    QCOMPARE(horse.sprite.pixel(0, 0), qRgb(0, 0, 0));
+    QCOMPARE(horse.mask.pixel(1, 0), qRgb(0, 0, 0));
+    scr.drag(0, 0);
+    scr.drag(10, 0);
+    scr.bgCls();
+    scr.Blit(horse.sprite, horse.mask, 30, 5);
+    QCOMPARE(view.image.pixel(20, 5), qRgb(30, 5, 200));
+    QCOMPARE(view.image.pixel(21, 5), kSpriteColour);
+    QCOMPARE(view.image.pixel(23, 8), kSpriteColour);
+    QCOMPARE(view.image.pixel(24, 8), qRgb(34, 8, 200));
+  }
+
+  void spritesAreClippedAtTheViewsEdges() {
+    const MaskedSprite horse = smallHorse();
+    scr.drag(0, 0);
+    scr.drag(20, 0);
+    scr.bgCls();
+    // Left of the scroll position: only its last column shows, in the view's first.
+    scr.Blit(horse.sprite, horse.mask, 17, 0);
+    QCOMPARE(view.image.pixel(0, 0), kSpriteColour);
+    QCOMPARE(view.image.pixel(1, 0), qRgb(21, 0, 200));
+    scr.Blit(horse.sprite, horse.mask, 78, 38);
+    QCOMPARE(view.image.pixel(59, 39), kSpriteColour);
+    scr.Blit(horse.sprite, horse.mask, -100, -100);
+    scr.Blit(horse.sprite, horse.mask, 1000, 1000);
+  }
+
+  void picturesInOtherFormatsComposeTheSame() {
+    const MaskedSprite horse = smallHorse();
+    scr.bgCls();
+    scr.Blit(horse.sprite, horse.mask, 10, 10);
+    const QImage fast = view.image.copy();
+
+    QImage argbTrack = track.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    PictureArea other{QImage(kView, QImage::Format_RGB32), view.font, view.textColour};
+    BScreen slow;
+    slow.Setup(other, argbTrack, argbTrack.width(), argbTrack.height());
+    slow.bgCls();
+    slow.Blit(horse.sprite.convertToFormat(QImage::Format_ARGB32), horse.mask.convertToFormat(QImage::Format_ARGB32),
+              10, 10);
+    QCOMPARE(other.image, fast);
+  }
+
+  void textIsWrittenAtItsTrackPositionInTheCurrentColour() {
+    scr.drag(0, 0);
+    scr.drag(10, 0);
+    scr.bgCls();
+    const QImage clear = view.image.copy();
+    scr.Echo(40, 10, QStringLiteral("1."));
+    QVERIFY(differs(view.image, clear, QRect(30, 10, 12, 12)));
+    QVERIFY(!differs(view.image, clear, QRect(0, 0, 30, 40)));
+    QVERIFY(!differs(view.image, clear, QRect(30, 0, 30, 10)));
+    const QImage black = view.image.copy();
+
+    // The same text in red: written anew, not taken from the black one.
+    scr.bgCls();
+    scr.setColor(255);
+    scr.setBold();
+    scr.Echo(40, 10, QStringLiteral("1."));
+    QVERIFY(differs(view.image, black, QRect(30, 10, 12, 12)));
+    bool red = false;
+    for (int x = 30; x < 42; ++x)
+      for (int y = 10; y < 22; ++y) {
+        const QRgb pixel = view.image.pixel(x, y);
+        red = red || (qRed(pixel) > 200 && qGreen(pixel) < 60);
+      }
+    QVERIFY(red);
+
+    scr.setColor();
+    scr.unsetBold();
+    QCOMPARE(view.textColour, QColor(Qt::black));
+    QVERIFY(!view.font.bold());
+    scr.bgCls();
+    scr.Echo(40, 10, QStringLiteral("1."));
+    QCOMPARE(view.image, black);
+  }
+
+  void fontSettersChangeTheViewsFont() {
+    scr.toggleBold();
+    QVERIFY(view.font.bold());
+    scr.toggleBold();
+    QVERIFY(!view.font.bold());
+    scr.setItalic();
+    QVERIFY(view.font.italic());
+    scr.toggleItalic();
+    QVERIFY(!view.font.italic());
+    scr.setFont(QStringLiteral("Verdana"));
+    QCOMPARE(view.font.family(), QStringLiteral("Verdana"));
+  }
+
+ private:
+  QImage track;
+  PictureArea view;
+  BScreen scr;
+};
+
+}  // namespace gallox
+
+QTEST_MAIN(gallox::BScreenTest)
+#include "b_screen_test.moc"
