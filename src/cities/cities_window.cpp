@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <string>
 
+#include "race/race_window.h"
 #include "world/game.h"
 #include "world/look.h"
 #include "world/picture_store.h"
@@ -31,6 +32,7 @@ constexpr int kHorsesTop = 135;
 constexpr int kEntranceFeeTop = 153;
 constexpr int kTravelCostTop = 171;
 constexpr QPoint kChosenLabelAt(54, 216);
+constexpr int kChosenLabelWidth = 240;
 constexpr int kVehicleTop = 234;
 constexpr int kFirstVehicleLeft = 54;
 constexpr int kVehiclePitch = 72;
@@ -62,9 +64,6 @@ CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
       game_(game),
       pictures_(pictures),
       desk_(game),
-      openMeeting_([this](int races, const QString& city, int horses) {
-        runMeeting(races, city, horses);
-      }),
       header_(new QLabel(QStringLiteral("Cities"), this)),
       cityChoose_(new QComboBox(this)),
       rpImage_(new QLabel(this)),
@@ -98,7 +97,6 @@ CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
   rpImage_->setObjectName(QStringLiteral("rp_image"));
   rpImage_->setGeometry(kCityPictureRect);
   rpImage_->setScaledContents(true);
-  rpImage_->setFrameShape(QFrame::Box);
   rpImage_->setStyleSheet(QStringLiteral("border: 1px solid rgb(0, 64, 0);"));
 
   captionLabel(QStringLiteral("Races Held:"), kRacesHeldTop);
@@ -111,10 +109,10 @@ CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
 
   lblChosen_->setObjectName(QStringLiteral("lblChosen"));
   lblChosen_->setStyleSheet(QStringLiteral("background: transparent;"));
-  lblChosen_->setGeometry(kChosenLabelAt.x(), kChosenLabelAt.y(), 240, kRowHeight);
+  lblChosen_->setGeometry(QRect(kChosenLabelAt, QSize(kChosenLabelWidth, kRowHeight)));
 
   for (int v = 0; v < kVehicleCount; ++v) {
-    QLabel* image = new QLabel(this);
+    auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("vehicle%1").arg(v));
     image->move(kFirstVehicleLeft + v * kVehiclePitch, kVehicleTop);
     image->setCursor(Qt::PointingHandCursor);
@@ -144,8 +142,7 @@ CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
   // The window opens on Bath and steps through the list to the player's city, refreshing
   // each city on the way, then offers the bus whatever the last city offered.
   connect(cityChoose_, &QComboBox::currentIndexChanged, this, &CitiesWindow::cityChooseClicked);
-  cityChoose_->setCurrentIndex(0);
-  cityChooseClicked(0);
+  cityChooseClicked(cityChoose_->currentIndex());
   const QString location = QString::fromStdString(game_.player().Location());
   while (cityChoose_->currentText() != location &&
          cityChoose_->currentIndex() < cityChoose_->count() - 1)
@@ -228,13 +225,19 @@ void CitiesWindow::cmdTravelClicked() {
 void CitiesWindow::cmdEnterClicked() {
   const auto meeting = desk_.enterMeeting();
   if (!meeting) return;
+  // However the meeting is left, it counts as attended, even if this window went meanwhile.
   Game& game = game_;
-  const MeetingOpener openMeeting = openMeeting_;
-  openMeeting(meeting->races, QString::fromStdString(meeting->city), meeting->horses);
+  runMeeting(*meeting);
   TravelDesk::finishMeeting(game, *meeting);
 }
 
-void CitiesWindow::runMeeting(int, const QString&, int) {}
+void CitiesWindow::runMeeting(const TravelDesk::Meeting& meeting) {
+  RaceWindow race(game_, pictures_, this);
+  race.sendData(meeting.races, QString::fromStdString(meeting.city), meeting.horses);
+  race.showInfo();
+  race.initFirstRace();
+  race.exec();
+}
 
 void CitiesWindow::closeEvent(QCloseEvent* event) {
   emit closed();

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "cities/travel_desk.h"
 #include "world/tables.h"
@@ -24,16 +23,10 @@ class PictureStore;
 class CitiesWindow : public QWidget {
   Q_OBJECT
  public:
-  // Runs a race meeting modally and returns when the player has left it.
-  using MeetingOpener = std::function<void(int races, const QString& city, int horses)>;
-
   CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent = nullptr);
 
   // The month has turned: the race labels of the player's city show the new draw.
   void monthPublish();
-
-  // The race window by default; a test may put its own meeting in its place.
-  void setMeetingOpener(MeetingOpener opener) { openMeeting_ = std::move(opener); }
 
  signals:
   void closed();
@@ -49,7 +42,8 @@ class CitiesWindow : public QWidget {
   void cmdEnterClicked();
   void showRaceInfo();
   void showFares();
-  void runMeeting(int races, const QString& city, int horses);
+  // The race window, shown modally; returns when the player has left the meeting.
+  void runMeeting(const TravelDesk::Meeting& meeting);
 
   QLabel* captionLabel(const QString& text, int top);
   QLabel* valueLabel(const QString& objectName, int top, int height);
@@ -57,7 +51,6 @@ class CitiesWindow : public QWidget {
   Game& game_;
   PictureStore& pictures_;
   TravelDesk desk_;
-  MeetingOpener openMeeting_;
 
   QLabel* header_;
   QComboBox* cityChoose_;

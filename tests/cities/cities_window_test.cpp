@@ -5,14 +5,15 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 #include <memory>
-#include <vector>
 
 #include "cities/modal_watch.h"
+#include "race/race_window.h"
 #include "support/recorders.h"
 #include "world/game.h"
 #include "world/look.h"
@@ -27,11 +28,20 @@ using testing::ModalWatch;
 using testing::RecordingMessenger;
 using testing::RecordingView;
 
-// Every draw the same: 0 lets every park hold one race a month, 0.99 lets none hold races.
+// The same draw for every month, so that every park holds one race (0) or none (0.99); while
+// a race meeting runs, the draws walk through the horses so that each field is drawn at once.
 class SteadyRandom final : public RandomSource {
  public:
-  float next() override { return draw; }
+  float next() override {
+    if (!racing) return draw;
+    step_ = (step_ + 1) % kHorseCount;
+    return static_cast<float>(step_) / kHorseCount;
+  }
   float draw = 0.0f;
+  bool racing = false;
+
+ private:
+  int step_ = 0;
 };
 
 constexpr float kNoRaces = 0.99f;
@@ -47,12 +57,6 @@ struct World {
   RecordingView view;
   Game game{random, messenger};
   PictureStore pictures;
-};
-
-struct MeetingCall {
-  int races;
-  QString city;
-  int horses;
 };
 
 QString text(const QWidget& window, const char* name) {
@@ -84,14 +88,10 @@ class CitiesWindowTest : public QObject {
  private:
   std::unique_ptr<World> world_;
   std::unique_ptr<CitiesWindow> window_;
-  std::vector<MeetingCall> meetings_;
 
   CitiesWindow& open() {
     window_ = std::make_unique<CitiesWindow>(world_->game, world_->pictures);
     window_->setAttribute(Qt::WA_DeleteOnClose, false);
-    window_->setMeetingOpener([this](int races, const QString& city, int horses) {
-      meetings_.push_back({races, city, horses});
-    });
     window_->show();
     return *window_;
   }
@@ -106,7 +106,6 @@ class CitiesWindowTest : public QObject {
 
   void init() {
     world_ = std::make_unique<World>();
-    meetings_.clear();
   }
 
   void cleanup() {
@@ -237,25 +236,39 @@ class CitiesWindowTest : public QObject {
     QCOMPARE(text(window, "rp_ir"), QStringLiteral("?"));
   }
 
+  // Enters the meeting of the city shown and leaves it at once, as a player closing the race
+  // window would; gives the meeting line the race window showed, or nothing when none opened.
+  QString enterAndLeave(CitiesWindow& window) {
+    QString meetingLine;
+    ModalWatch watch([&](QWidget* modal) {
+      if (auto* race = qobject_cast<RaceWindow*>(modal)) {
+        meetingLine = race->findChild<QLabel*>(QStringLiteral("info"))->text();
+        race->close();
+      } else if (auto* question = qobject_cast<QMessageBox*>(modal)) {
+        question->button(QMessageBox::Yes)->click();
+      }
+    });
+    world_->random.racing = true;
+    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
+    world_->random.racing = false;
+    return meetingLine;
+  }
+
   void theMeetingIsEnteredOnceAMonth() {
     CitiesWindow& window = open();
-    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
-    QCOMPARE(meetings_.size(), std::size_t{1});
-    QCOMPARE(meetings_[0].races, 1);
-    QCOMPARE(meetings_[0].city, QStringLiteral("London"));
-    QCOMPARE(meetings_[0].horses, 8);
+    QCOMPARE(enterAndLeave(window), QStringLiteral("Race 1/1 in London"));
     QCOMPARE(world_->game.player().Money(), 130.0f);
     QVERIFY(world_->game.RPs()[6].RacesFinished());
 
-    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
+    QCOMPARE(enterAndLeave(window), QString());
     QCOMPARE(world_->messenger.last(), std::string("Sorry but the races in London already ended!"));
-    QCOMPARE(meetings_.size(), std::size_t{1});
+    QCOMPARE(world_->game.player().Money(), 130.0f);
     QCOMPARE(text(window, "rp_ir"), QStringLiteral("Yes"));
 
     world_->game.nextMonth();
     window.monthPublish();
-    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
-    QCOMPARE(meetings_.size(), std::size_t{2});
+    QCOMPARE(enterAndLeave(window), QStringLiteral("Race 1/1 in London"));
+    QCOMPARE(world_->game.player().Money(), 110.0f);
 
     // A month without races: the labels say so at once, and so does the refusal.
     world_->random.draw = kNoRaces;
@@ -263,19 +276,19 @@ class CitiesWindowTest : public QObject {
     window.monthPublish();
     QCOMPARE(text(window, "rp_ir"), QStringLiteral("No"));
     QCOMPARE(text(window, "rp_nor"), QStringLiteral("N/A"));
-    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
+    QCOMPARE(text(window, "rp_noh"), QStringLiteral("N/A"));
+    QCOMPARE(enterAndLeave(window), QString());
     QCOMPARE(world_->messenger.last(),
              std::string("Sorry but no races are currently being organised in London"));
-    QCOMPARE(meetings_.size(), std::size_t{2});
+    QCOMPARE(world_->game.player().Money(), 110.0f);
   }
 
   void aMeetingElsewhereNeedsTheJourneyFirst() {
     CitiesWindow& window = open();
     choose(window, QStringLiteral("Bath"));
-    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
+    QCOMPARE(enterAndLeave(window), QString());
     QCOMPARE(world_->messenger.last(),
              std::string("Sorry but to enter you have to travel to Bath first."));
-    QVERIFY(meetings_.empty());
     QCOMPARE(world_->game.player().Money(), 150.0f);
 
     // The month turns while Bath is shown: nothing of Bath's meeting is told.

@@ -140,14 +140,5 @@ TEST(GridMap, DraggingKeepsTheOffsetAndNeedsTheLeftButtonAlone) {
   EXPECT_EQ(map.nodes()[0].X, 100.0f);
 }
 
-TEST(GridMap, VehicleSquaresStandLeftOfTheNameTenPixelsApart) {
-  MapNode node;
-  node.X = 100;
-  node.Y = 50;
-  EXPECT_EQ(GridMap::squareCorner(node, kBus), (MapPoint{90, 60}));
-  EXPECT_EQ(GridMap::squareCorner(node, kShip), (MapPoint{60, 60}));
-  EXPECT_EQ(GridMap::squareCentre(node, kTrain), (MapPoint{82, 62}));
-}
-
 }  // namespace
 }  // namespace gallox

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #pragma once
-// Answers modal windows (the journey's wait, the race meeting) from inside their own event
-// loop, as the player would: while it lives, it looks for a modal window every few
-// milliseconds and hands each one it finds to the answer, which must close it.
+// Answers modal windows (the journey's wait, the race meeting and its question) from inside
+// their own event loop, as the player would: while it lives, it looks for a modal window
+// every few milliseconds and hands each one it finds to the answer.
+//
+// The answer runs from a queued call rather than from the timer itself, so that an answer
+// that opens another modal window (closing a meeting asks whether to leave) can be answered
+// in turn: a timer is never fired again while its own handler is still running.
 
 #include <QApplication>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -24,18 +29,28 @@ class ModalWatch : public QObject {
     timer_.start(kPollMs);
   }
 
+  // How many times a modal window was handed to the answer.
   int answered() const { return answered_; }
 
  private:
   void check() {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      ++answered_;
-      answer_(modal);
-    }
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || pending_) return;
+    pending_ = modal;
+    QMetaObject::invokeMethod(this, &ModalWatch::answerPending, Qt::QueuedConnection);
+  }
+
+  void answerPending() {
+    const QPointer<QWidget> modal = pending_;
+    pending_ = nullptr;
+    if (!modal || modal != QApplication::activeModalWidget()) return;
+    ++answered_;
+    answer_(modal);
   }
 
   std::function<void(QWidget*)> answer_;
   QTimer timer_;
+  QPointer<QWidget> pending_;
   int answered_ = 0;
 };
 
