@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QMenuBar>
 
+#include "cities/cities_window.h"
+#include "cities/grid_map_window.h"
 #include "mainwindow/credits_window.h"
 #include "mainwindow/image_button.h"
 #include "mainwindow/licence_window.h"
@@ -257,9 +259,7 @@ void MainWindow::flowTimer() {
 void MainWindow::cmdGoClicked() {
   game_.nextMonth();
   // Only windows opened from here are refreshed, and only those that show the month.
-  if (rpWindowOpen_) {
-    // The cities window refreshes the race details of the city it shows: monthPublish().
-  }
+  if (rpWindowOpen_ && citiesWindow_) citiesWindow_->monthPublish();
   if (banksWindowOpen_) {
     // The banks window refreshes the bank it shows: publishDep().
   }
@@ -285,8 +285,12 @@ void MainWindow::cmdBanksClicked() {
 }
 
 void MainWindow::cmdCityClicked() {
-  // The cities window opens here through openWindow(), its closed() signal connected to
-  // citiesWindowClosed(); then rpWindowOpen_ = true.
+  openWindow(citiesWindow_, [this] {
+    auto* window = new CitiesWindow(game_, pictures_, this);
+    connect(window, &CitiesWindow::closed, this, &MainWindow::citiesWindowClosed);
+    return window;
+  });
+  rpWindowOpen_ = true;
   syncMarks();
 }
 
@@ -307,8 +311,8 @@ void MainWindow::cmdNPClicked() {
 }
 
 void MainWindow::cmdGridMapClicked() {
-  // The grid map opens here through openWindow(); it only hides when closed, keeping its map,
-  // and carries no mark.
+  // It only hides when closed, keeping its map, and carries no mark.
+  openWindow(gridMapWindow_, [this] { return new GridMapWindow(game_, pictures_, this); });
 }
 
 void MainWindow::cmdAboutClicked() {

@@ -19,7 +19,9 @@
 
 namespace gallox {
 
+class CitiesWindow;
 class Game;
+class GridMapWindow;
 class ImageButton;
 class PictureStore;
 
@@ -114,6 +116,8 @@ class MainWindow : public QMainWindow, public PlayerView {
   bool stockMarketOpen_ = false;
   bool shopOpen_ = false;
   bool newspaperOpen_ = false;
+  QPointer<CitiesWindow> citiesWindow_;
+  QPointer<GridMapWindow> gridMapWindow_;
 
   std::array<ImageButton*, ButtonRow::kCount> buttons_{};
   ImageButton* cheat_ = nullptr;
