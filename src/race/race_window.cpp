@@ -66,19 +66,6 @@ RaceWindow::RaceWindow(Game& game, PictureStore& pictures, QWidget* parent)
       meeting_(game),
       track_(pictures.picture(QStringLiteral("track.svg")).toImage().convertToFormat(QImage::Format_RGB32)),
       horse_(MaskedSprite::fromPicture(pictures.picture(QStringLiteral("horse.svg")).toImage())),
-      info_(nullptr),
-      label3_(nullptr),
-      rate_(nullptr),
-      label1_(nullptr),
-      txtBet_(nullptr),
-      label2_(nullptr),
-      cmbHorse_(nullptr),
-      setBet_(nullptr),
-      cmdDope_(nullptr),
-      msg_(nullptr),
-      racefield_(nullptr),
-      startRace_(nullptr),
-      nextRace_(nullptr),
       tick_(new QTimer(this)) {
   setWindowTitle(QStringLiteral("Race"));
   setModal(true);

@@ -63,19 +63,19 @@ class RaceWindow : public QDialog {
   MaskedSprite horse_;
   QStringList names_;
 
-  QLabel* info_;
-  QLabel* label3_;
-  QLabel* rate_;
-  QLabel* label1_;
-  QLineEdit* txtBet_;
-  QLabel* label2_;
-  QComboBox* cmbHorse_;
-  QPushButton* setBet_;
-  QPushButton* cmdDope_;
-  QLabel* msg_;
-  RaceFieldView* racefield_;
-  QPushButton* startRace_;
-  QPushButton* nextRace_;
+  QLabel* info_ = nullptr;
+  QLabel* label3_ = nullptr;
+  QLabel* rate_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLineEdit* txtBet_ = nullptr;
+  QLabel* label2_ = nullptr;
+  QComboBox* cmbHorse_ = nullptr;
+  QPushButton* setBet_ = nullptr;
+  QPushButton* cmdDope_ = nullptr;
+  QLabel* msg_ = nullptr;
+  RaceFieldView* racefield_ = nullptr;
+  QPushButton* startRace_ = nullptr;
+  QPushButton* nextRace_ = nullptr;
   QTimer* tick_;
 };
 

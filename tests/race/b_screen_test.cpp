@@ -148,19 +148,6 @@ class BScreenTest : public QObject {
     QCOMPARE(view.image, black);
   }
 
-  void fontSettersChangeTheViewsFont() {
-    scr.toggleBold();
-    QVERIFY(view.font.bold());
-    scr.toggleBold();
-    QVERIFY(!view.font.bold());
-    scr.setItalic();
-    QVERIFY(view.font.italic());
-    scr.toggleItalic();
-    QVERIFY(!view.font.italic());
-    scr.setFont(QStringLiteral("Verdana"));
-    QCOMPARE(view.font.family(), QStringLiteral("Verdana"));
-  }
-
  private:
   QImage track;
   PictureArea view;
