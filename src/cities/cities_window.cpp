@@ -19,7 +19,6 @@ namespace {
 
 constexpr QSize kClientSize(527, 336);
 // Right of the game's title tab and below the band of the shared background.
-constexpr QPoint kHeaderAt(122, 10);
 constexpr QRect kCityChooseRect(270, 63, 181, 21);
 constexpr QRect kCityPictureRect(63, 72, 180, 120);
 constexpr int kCaptionLeft = 261;
@@ -43,18 +42,6 @@ constexpr QRect kEnterRect(261, 306, 229, 19);
 constexpr int kJourneyMs = 1500;
 
 constexpr Colour kValueRed = rgb(255, 0, 0);
-constexpr Colour kHeaderGreen = rgb(0, 64, 0);
-
-const QString kButtonStyle = QStringLiteral(
-    "QPushButton { background-color: rgb(226, 245, 208); color: black;"
-    "  border: 1px solid rgb(0, 96, 0); border-radius: 3px; }"
-    "QPushButton:hover { background-color: rgb(240, 252, 232); }"
-    "QPushButton:pressed { background-color: rgb(196, 228, 176); }"
-    "QPushButton:disabled { color: rgb(150, 160, 150); border-color: rgb(160, 180, 160); }");
-
-QString colourStyle(Colour colour) {
-  return QStringLiteral("color: %1; background: transparent;").arg(toQColor(colour).name());
-}
 
 }  // namespace
 
@@ -64,7 +51,7 @@ CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
       game_(game),
       pictures_(pictures),
       desk_(game),
-      header_(new QLabel(QStringLiteral("Cities"), this)),
+      header_(makeWindowHeader(QStringLiteral("Cities"), *this)),
       cityChoose_(new QComboBox(this)),
       rpImage_(new QLabel(this)),
       rpIr_(valueLabel(QStringLiteral("rp_ir"), kRacesHeldTop, kRowHeight)),
@@ -82,12 +69,6 @@ CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
   pictures_.applyBackground(*this);
   const QFont font = designFont(QStringLiteral("Tahoma"), 7.8, true);
   setFont(font);
-
-  header_->setObjectName(QStringLiteral("header"));
-  header_->setFont(designFont(QStringLiteral("Tahoma"), 16.2));
-  header_->setStyleSheet(colourStyle(kHeaderGreen));
-  header_->move(kHeaderAt);
-  header_->adjustSize();
 
   cityChoose_->setObjectName(QStringLiteral("city_choose"));
   cityChoose_->setGeometry(kCityChooseRect);
@@ -128,15 +109,9 @@ CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
   chosen_->setAttribute(Qt::WA_TransparentForMouseEvents);
   chosen_->raise();
 
-  cmdTravel_->setObjectName(QStringLiteral("cmdTravel"));
-  cmdTravel_->setGeometry(kTravelRect);
-  cmdTravel_->setStyleSheet(kButtonStyle);
-  cmdTravel_->setCursor(Qt::PointingHandCursor);
+  styleGameButton(*cmdTravel_, QStringLiteral("cmdTravel"), kTravelRect);
   connect(cmdTravel_, &QPushButton::clicked, this, &CitiesWindow::cmdTravelClicked);
-  cmdEnter_->setObjectName(QStringLiteral("cmdEnter"));
-  cmdEnter_->setGeometry(kEnterRect);
-  cmdEnter_->setStyleSheet(kButtonStyle);
-  cmdEnter_->setCursor(Qt::PointingHandCursor);
+  styleGameButton(*cmdEnter_, QStringLiteral("cmdEnter"), kEnterRect);
   connect(cmdEnter_, &QPushButton::clicked, this, &CitiesWindow::cmdEnterClicked);
 
   // The window opens on Bath and steps through the list to the player's city, refreshing
@@ -160,7 +135,7 @@ QLabel* CitiesWindow::captionLabel(const QString& text, int top) {
 QLabel* CitiesWindow::valueLabel(const QString& objectName, int top, int height) {
   auto* label = new QLabel(QStringLiteral("?"), this);
   label->setObjectName(objectName);
-  label->setStyleSheet(colourStyle(kValueRed));
+  label->setStyleSheet(textColourStyle(kValueRed));
   label->setGeometry(kValueLeft, top, kClientSize.width() - kValueLeft - 4, height);
   return label;
 }

@@ -18,7 +18,6 @@ namespace {
 
 constexpr QSize kClientSize(571, 500);
 // Right of the game's title tab and below the band of the shared background.
-constexpr QPoint kHeaderAt(122, 10);
 constexpr int kLegendLeft = 122;
 constexpr int kLegendTop = 44;
 constexpr QSize kLegendSize(84, 19);
@@ -30,7 +29,6 @@ constexpr QRect kMapRect(10, 136, 550, 352);
 constexpr Colour kMapGrey = rgb(224, 224, 224);
 // Routes are drawn smooth and a little heavier than the crisp one-pixel squares.
 constexpr double kLineWidth = 1.6;
-constexpr Colour kHeaderGreen = rgb(0, 64, 0);
 
 struct LegendEntry {
   const char* name;
@@ -44,13 +42,6 @@ constexpr std::array<LegendEntry, kVehicleCount> kLegend = {{
     {"Airplane", rgb(255, 255, 0), rgb(0, 0, 0)},
     {"Ship", rgb(0, 0, 255), rgb(255, 255, 255)},
 }};
-
-const QString kButtonStyle = QStringLiteral(
-    "QPushButton { background-color: rgb(226, 245, 208); color: black;"
-    "  border: 1px solid rgb(0, 96, 0); border-radius: 3px; }"
-    "QPushButton:hover { background-color: rgb(240, 252, 232); }"
-    "QPushButton:pressed { background-color: rgb(196, 228, 176); }"
-    "QPushButton:disabled { color: rgb(150, 160, 150); border-color: rgb(160, 180, 160); }");
 
 QPointF toPoint(MapPoint point) { return {point.x, point.y}; }
 
@@ -70,13 +61,7 @@ GridMapWindow::GridMapWindow(Game& game, PictureStore& pictures, QWidget* parent
   pictures.applyBackground(*this);
   setFont(designFont(QStringLiteral("Tahoma"), 9));
 
-  auto* header = new QLabel(QStringLiteral("Grid Map"), this);
-  header->setObjectName(QStringLiteral("header"));
-  header->setFont(designFont(QStringLiteral("Tahoma"), 16.2));
-  header->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
-                            .arg(toQColor(kHeaderGreen).name()));
-  header->move(kHeaderAt);
-  header->adjustSize();
+  makeWindowHeader(QStringLiteral("Grid Map"), *this);
 
   for (int v = 0; v < kVehicleCount; ++v) {
     const LegendEntry& entry = kLegend[static_cast<std::size_t>(v)];
@@ -92,15 +77,9 @@ GridMapWindow::GridMapWindow(Game& game, PictureStore& pictures, QWidget* parent
 
   cmbCities_->setObjectName(QStringLiteral("cmbCities"));
   cmbCities_->setGeometry(kListRect);
-  addCity_->setObjectName(QStringLiteral("addCity"));
-  addCity_->setGeometry(kAddCityRect);
-  addCity_->setStyleSheet(kButtonStyle);
-  addCity_->setCursor(Qt::PointingHandCursor);
+  styleGameButton(*addCity_, QStringLiteral("addCity"), kAddCityRect);
   connect(addCity_, &QPushButton::clicked, this, &GridMapWindow::addCityClicked);
-  cmdClear_->setObjectName(QStringLiteral("cmdClear"));
-  cmdClear_->setGeometry(kClearRect);
-  cmdClear_->setStyleSheet(kButtonStyle);
-  cmdClear_->setCursor(Qt::PointingHandCursor);
+  styleGameButton(*cmdClear_, QStringLiteral("cmdClear"), kClearRect);
   connect(cmdClear_, &QPushButton::clicked, this, &GridMapWindow::cmdClearClicked);
 
   // A thin dark edge around the map; the map itself keeps its own pixel coordinates.

@@ -9,6 +9,10 @@
 #include <QRect>
 #include <QString>
 
+class QLabel;
+class QPushButton;
+class QWidget;
+
 #include "world/numbers.h"
 
 namespace gallox {
@@ -25,5 +29,14 @@ inline QRect twipRect(int left, int top, int width, int height) {
 void installFontSubstitutions();
 
 QFont designFont(const QString& family, double pointSize, bool bold = false);
+
+// Text in the given colour straight on the window's background picture.
+QString textColourStyle(Colour colour);
+
+// The light green buttons of the game's windows, with a pointing hand over them.
+void styleGameButton(QPushButton& button, const QString& objectName, const QRect& geometry);
+
+// A window's dark green title, standing right of the game's logo on the shared background.
+QLabel* makeWindowHeader(const QString& text, QWidget& window);
 
 }  // namespace gallox
