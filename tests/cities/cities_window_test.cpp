@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "cities/modal_watch.h"
+#include "cities/steady_random.h"
 #include "race/race_window.h"
 #include "support/recorders.h"
 #include "world/game.h"
@@ -26,25 +27,10 @@ namespace {
 
 using testing::ModalWatch;
 using testing::RecordingMessenger;
+using testing::SteadyRandom;
+using testing::kNoRaces;
 using testing::RecordingView;
 
-// The same draw for every month, so that every park holds one race (0) or none (0.99); while
-// a race meeting runs, the draws walk through the horses so that each field is drawn at once.
-class SteadyRandom final : public RandomSource {
- public:
-  float next() override {
-    if (!racing) return draw;
-    step_ = (step_ + 1) % kHorseCount;
-    return static_cast<float>(step_) / kHorseCount;
-  }
-  float draw = 0.0f;
-  bool racing = false;
-
- private:
-  int step_ = 0;
-};
-
-constexpr float kNoRaces = 0.99f;
 constexpr const char* kNoMoney = "Sorry, you do not have enough money to afford this.";
 
 struct World {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "cities/steady_random.h"
 #include "support/recorders.h"
 #include "world/game.h"
 #include "world/look.h"
@@ -20,11 +21,7 @@ namespace gallox {
 namespace {
 
 using testing::RecordingMessenger;
-
-class SteadyRandom final : public RandomSource {
- public:
-  float next() override { return 0.0f; }
-};
+using testing::SteadyRandom;
 
 struct World {
   World() { game.startUp(GALLOX_ROUTE_FILE); }

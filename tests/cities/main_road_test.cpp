@@ -14,6 +14,7 @@
 #include "cities/cities_window.h"
 #include "cities/grid_map_window.h"
 #include "cities/modal_watch.h"
+#include "cities/steady_random.h"
 #include "mainwindow/main_window.h"
 #include "race/race_window.h"
 #include "support/recorders.h"
@@ -28,24 +29,9 @@ namespace {
 
 using testing::ModalWatch;
 using testing::RecordingMessenger;
+using testing::SteadyRandom;
+using testing::kNoRaces;
 
-// Every park holds one race a month (0) or none (0.99); a meeting's draws walk through the
-// horses so that each field is drawn at once.
-class SteadyRandom final : public RandomSource {
- public:
-  float next() override {
-    if (!racing) return draw;
-    step_ = (step_ + 1) % kHorseCount;
-    return static_cast<float>(step_) / kHorseCount;
-  }
-  float draw = 0.0f;
-  bool racing = false;
-
- private:
-  int step_ = 0;
-};
-
-constexpr float kNoRaces = 0.99f;
 
 }  // namespace
 
