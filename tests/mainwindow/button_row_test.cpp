@@ -4,30 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace gallox {
 namespace {
 
 TEST(ButtonRowTest, TipStandsCentredUnderEachButton) {
-  struct Case {
-    ButtonRow::Button button;
-    std::string tip;
-    double left;
-  };
-  const Case cases[] = {
-      {ButtonRow::Go, "Next Month", 456},   {ButtonRow::Banks, "Banks", 996},
-      {ButtonRow::City, "Cities", 1536},    {ButtonRow::StockMarket, "Stock Market", 2076},
-      {ButtonRow::Shop, "Shop", 2616},      {ButtonRow::NP, "Newspapers", 3156},
-      {ButtonRow::GridMap, "Grid Map", 3696}, {ButtonRow::About, "Credits", 4236},
-      // The console's picture is a pixel wider than the others.
-      {ButtonRow::Console, "Console", 4782},
-  };
-  for (const Case& c : cases) {
-    const ButtonRow::Place& place = ButtonRow::place(c.button);
-    SCOPED_TRACE(place.name);
-    EXPECT_EQ(place.tip, c.tip);
-    EXPECT_DOUBLE_EQ(ButtonRow::tipLeft(place), c.left);
+  // In twips, button by button; the console's picture is a pixel wider than the others.
+  constexpr double kTipLefts[ButtonRow::kCount] = {456, 996, 1536, 2076, 2616, 3156, 3696, 4236, 4782};
+  for (int b = 0; b < ButtonRow::kCount; ++b) {
+    const ButtonRow::Place& place = ButtonRow::place(static_cast<ButtonRow::Button>(b));
+    EXPECT_DOUBLE_EQ(ButtonRow::tipLeft(place), kTipLefts[b]) << place.name;
   }
 }
 
