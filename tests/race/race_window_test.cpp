@@ -63,28 +63,19 @@ void answerNextBox(QMessageBox::StandardButton button, Answered* seen, int tries
 class RaceWindowTest : public QObject {
   Q_OBJECT
 
- private slots:
-  void initTestCase() { installFontSubstitutions(); }
-  void init();
-  void cleanup();
-
-  void entryShowsTheFirstRaceAndItsOdds();
-  void refusedStakesSayWhyAndLeaveTheRaceUnstarted_data();
-  void refusedStakesSayWhyAndLeaveTheRaceUnstarted();
-  void takenStakeReadiesTheStart();
-  void dopingUntilTheOverdose();
-  void raceRunsToItsEndAndPays();
-  void lastRaceEndsWithExitRacesAndThePolice();
-  void skipDrawsTheNextRaceAndOnTheLastAsksToLeave();
-  void answeringNoKeepsTheRaceRunningAndYesEndsIt();
-  void rightButtonDragScrollsTheTrack();
-
  private:
-  // Enters a 3-race meeting at Bath (or `races` races at `park`) whose first race holds
-  // exactly these horses.
-  void enter(std::initializer_list<int> field, int races = 3, const QString& park = QStringLiteral("Bath"));
-  void scriptRace(std::initializer_list<int> field, float policeDraw = 0.0f);
-  void typeStake(const QString& stake);
+  std::unique_ptr<testing::ScriptedRandom> random;
+  std::unique_ptr<testing::RecordingMessenger> messenger;
+  std::unique_ptr<Game> game;
+  std::unique_ptr<PictureStore> pictures;
+  std::unique_ptr<RaceWindow> window;
+
+  template <typename W>
+  W* child(const char* name) const {
+    W* found = window->findChild<W*>(QString::fromLatin1(name));
+    if (!found) qFatal("no control %s", name);
+    return found;
+  }
   void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
   void select(int listIndex) { child<QComboBox>("cmbHorse")->setCurrentIndex(listIndex); }
   bool enabled(const char* button) const { return child<QPushButton>(button)->isEnabled(); }
@@ -93,277 +84,264 @@ class RaceWindowTest : public QObject {
     return child<QLabel>(name)->text();
   }
   QString msg() const { return text("msg"); }
+  void scriptRace(std::initializer_list<int> field, float policeDraw = 0.0f) {
+    for (int h : field) random->add({pickOf(h)});
+    random->add({policeDraw});
+  }
+  // Enters a meeting (by default of 3 races at Bath) whose first race holds exactly these horses.
+  void enter(std::initializer_list<int> field, int races = 3, const QString& park = QStringLiteral("Bath")) {
+    scriptRace(field);
+    window->sendData(races, park, static_cast<int>(field.size()));
+    window->showInfo();
+    window->initFirstRace();
+    window->show();
+  }
+  void typeStake(const QString& stake) {
+    auto* txtBet = child<QLineEdit>("txtBet");
+    txtBet->clear();
+    QTest::keyClicks(txtBet, stake);
+  }
   // Ticks the race until "Next Race" comes back.
-  void tickToTheEnd();
-  template <typename W>
-  W* child(const char* name) const {
-    W* found = window->findChild<W*>(QString::fromLatin1(name));
-    if (!found) qFatal("no control %s", name);
-    return found;
+  void tickToTheEnd() {
+    for (int ticks = 0; !enabled("nextRace") && ticks < 1000; ++ticks) window->tickTimer();
   }
 
-  std::unique_ptr<testing::ScriptedRandom> random;
-  std::unique_ptr<testing::RecordingMessenger> messenger;
-  std::unique_ptr<Game> game;
-  std::unique_ptr<PictureStore> pictures;
-  std::unique_ptr<RaceWindow> window;
+ private slots:
+  void initTestCase() { installFontSubstitutions(); }
+
+  void init() {
+    random = std::make_unique<testing::ScriptedRandom>();
+    random->fallBackTo(0.5f);
+    messenger = std::make_unique<testing::RecordingMessenger>();
+    game = std::make_unique<Game>(*random, *messenger);
+    game->startUp(GALLOX_ROUTE_FILE);
+    pictures = std::make_unique<PictureStore>();
+    window = std::make_unique<RaceWindow>(*game, *pictures);
+  }
+
+  void cleanup() {
+    window.reset();
+    game.reset();
+  }
+
+  void entryShowsTheFirstRaceAndItsOdds() {
+    enter({kLuckyStrike, kPriest, kJohny});
+    QCOMPARE(text("info"), QStringLiteral("Race 1/3 in Bath"));
+    auto* list = child<QComboBox>("cmbHorse");
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->itemText(0), QStringLiteral("Lucky Strike"));
+    QCOMPARE(list->itemText(2), QStringLiteral("Johny"));
+    QCOMPARE(list->currentIndex(), 0);
+    // The fastest horse against two of the slowest is even money.
+    QCOMPARE(text("rate"), QStringLiteral("1.0:1"));
+    QCOMPARE(text("nextRace"), QStringLiteral("Skip Race"));
+    QVERIFY(enabled("setBet") && enabled("cmdDope") && enabled("nextRace"));
+    QVERIFY(!enabled("startRace"));
+    QVERIFY(msg().isEmpty());
+
+    select(1);
+    QCOMPARE(text("rate"), QStringLiteral("5.3:1"));
+  }
+
+  void refusedStakesSayWhyAndLeaveTheRaceUnstarted_data() {
+    QTest::addColumn<QString>("stake");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<bool>("backToTheStake");
+    QTest::newRow("none") << QString() << "You placed no bet!" << false;
+    QTest::newRow("no number") << "12,5" << "Please enter a valid bet!" << false;
+    QTest::newRow("below the least") << "1249.99" << "Sorry, but on horse Lucky Strike you must bet at least GBP 1250"
+                                     << true;
+    QTest::newRow("above the most") << "1500.01" << "Sorry, but you can bet at most GBP 1500" << true;
+    // The purse of GBP 150 can't cover it: nothing is said.
+    QTest::newRow("more than the purse") << "1300" << QString() << false;
+  }
+
+  void refusedStakesSayWhyAndLeaveTheRaceUnstarted() {
+    QFETCH(QString, stake);
+    QFETCH(QString, said);
+    QFETCH(bool, backToTheStake);
+    enter({kLuckyStrike, kPriest, kJohny});
+    auto* txtBet = child<QLineEdit>("txtBet");
+    typeStake(stake);
+    child<QComboBox>("cmbHorse")->setFocus();
+    click("setBet");
+    QCOMPARE(msg(), said);
+    QCOMPARE(window->focusWidget() == txtBet, backToTheStake);
+    QCOMPARE(txtBet->text(), stake);
+    QVERIFY(enabled("setBet"));
+    QVERIFY(!enabled("startRace"));
+    QVERIFY(messenger->messages.empty());
+  }
+
+  void takenStakeReadiesTheStart() {
+    enter({kLuckyStrike, kPriest, kJohny});
+    select(2);
+    typeStake(QStringLiteral(" 100.7 "));
+    click("setBet");
+    QCOMPARE(msg(), QStringLiteral("Hit -Start Race- button to start"));
+    QVERIFY(enabled("startRace"));
+    QVERIFY(!enabled("setBet") && !enabled("nextRace") && !enabled("cmdDope"));
+
+    // Choosing a horse before the start offers doping again, but not another stake.
+    select(0);
+    QVERIFY(enabled("cmdDope"));
+    QVERIFY(!enabled("setBet"));
+  }
+
+  void dopingUntilTheOverdose() {
+    enter({kPriest, kJohny, kBrendan});
+    select(1);
+    click("cmdDope");
+    QCOMPARE(msg(), QStringLiteral("You don't have enough dopings!"));
+
+    for (int i = 0; i < 7; ++i) game->player().buyDoping();
+    for (int dose = 1; dose <= 6; ++dose) click("cmdDope");
+    QCOMPARE(msg(), QStringLiteral("Horse Johny has been doped."));
+    QVERIFY(enabled("cmdDope"));
+    click("cmdDope");
+    QCOMPARE(msg(), QStringLiteral("Horse Johny has been overdosed!"));
+    QVERIFY(!enabled("cmdDope"));
+
+    select(2);
+    QVERIFY(enabled("cmdDope"));
+    select(1);
+    QVERIFY(!enabled("cmdDope"));
+  }
+
+  void raceRunsToItsEndAndPays() {
+    enter({kPriest, kJohny, kBrendan});
+    select(2);
+    typeStake(QStringLiteral("100"));
+    click("setBet");
+    random->fallBackTo(kFullStride);
+    click("startRace");
+    QVERIFY(!enabled("startRace") && !enabled("nextRace"));
+    // While the race runs, choosing a horse offers no doping.
+    select(0);
+    QVERIFY(!enabled("cmdDope"));
+
+    // Every horse strides alike: all three cross in one tick and are placed in list order.
+    tickToTheEnd();
+    QCOMPARE(text("nextRace"), QStringLiteral("Next Race"));
+    const RaceEntry& brendan = window->meeting().field()[2];
+    const float won = RaceMeeting::payout(brendan, window->meeting().placeFactor(), 100.0f, 3);
+    QCOMPARE(msg(), QStringLiteral("Your horse came 3. and you won GBP %1!").arg(QString::fromStdString(generalText(won))));
+    QVERIFY(!enabled("setBet"));
+
+    // The next race starts afresh.
+    scriptRace({kLuckyStrike, kPriest, kJohny});
+    click("nextRace");
+    QCOMPARE(text("info"), QStringLiteral("Race 2/3 in Bath"));
+    QCOMPARE(child<QComboBox>("cmbHorse")->itemText(0), QStringLiteral("Lucky Strike"));
+    QCOMPARE(text("nextRace"), QStringLiteral("Skip Race"));
+    QVERIFY(msg().isEmpty());
+    QVERIFY(enabled("setBet"));
+  }
+
+  void lastRaceEndsWithExitRacesAndThePolice() {
+    enter({kPriest, kJohny, kBrendan}, 1, QStringLiteral("Exeter"));
+    game->player().buyDoping();
+    click("cmdDope");
+    typeStake(QStringLiteral("20"));
+    click("setBet");
+    random->fallBackTo(kFullStride);
+    click("startRace");
+    tickToTheEnd();
+    QCOMPARE(text("nextRace"), QStringLiteral("Exit Races"));
+
+    // Leaving checks the last race's doping.
+    random->add({kPoliceThere});
+    Answered question, fine;
+    answerNextBox(QMessageBox::Yes, &question);
+    QTimer::singleShot(0, [&] { answerNextBox(QMessageBox::Ok, &fine); });
+    click("nextRace");
+    QCOMPARE(question.text, QStringLiteral("Are you sure you want to leave?"));
+    QCOMPARE(fine.text, QStringLiteral("Police has caught you and you were fined GBP 150 for using dopings."));
+    QCOMPARE(fine.title, QStringLiteral("Gallox Sprintz"));
+    QVERIFY(!window->isVisible());
+  }
+
+  void skipDrawsTheNextRaceAndOnTheLastAsksToLeave() {
+    enter({kPriest, kJohny, kBrendan}, 2);
+    scriptRace({kLuckyStrike, kPriest, kJohny});
+    click("nextRace");
+    QCOMPARE(text("info"), QStringLiteral("Race 2/2 in Bath"));
+    QCOMPARE(child<QComboBox>("cmbHorse")->itemText(0), QStringLiteral("Lucky Strike"));
+
+    Answered question;
+    answerNextBox(QMessageBox::No, &question);
+    click("nextRace");
+    QCOMPARE(question.count, 1);
+    QCOMPARE(question.title, QStringLiteral("Gallox Sprintz"));
+    QVERIFY(window->isVisible());
+    QCOMPARE(text("info"), QStringLiteral("Race 2/2 in Bath"));
+
+    answerNextBox(QMessageBox::Yes, &question);
+    click("nextRace");
+    QCOMPARE(question.count, 2);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(window->result(), int(QDialog::Rejected));
+  }
+
+  void answeringNoKeepsTheRaceRunningAndYesEndsIt() {
+    enter({kPriest, kJohny, kBrendan});
+    typeStake(QStringLiteral("20"));
+    click("setBet");
+    click("startRace");
+    for (int t = 0; t < 5; ++t) window->tickTimer();
+    const std::int16_t pos = window->meeting().field()[0].pos;
+
+    Answered question;
+    answerNextBox(QMessageBox::No, &question);
+    window->close();
+    QCOMPARE(question.count, 1);
+    QVERIFY(window->isVisible());
+    QVERIFY(!enabled("nextRace"));
+    window->tickTimer();
+    QVERIFY(window->meeting().field()[0].pos > pos);
+
+    // Leaving for good ends the race where it stands: the stake is lost.
+    answerNextBox(QMessageBox::Yes, &question);
+    window->close();
+    QVERIFY(!window->isVisible());
+    const std::int16_t leftAt = window->meeting().field()[0].pos;
+    QTest::qWait(3 * RaceWindow::kTickMs);
+    QCOMPARE(window->meeting().field()[0].pos, leftAt);
+    QCOMPARE(game->player().Money(), 130.0f);
+  }
+
+  void rightButtonDragScrollsTheTrack() {
+    enter({kPriest, kJohny, kBrendan});
+    auto* field = child<RaceFieldView>("racefield");
+    const QImage track = pictures->picture(QStringLiteral("track.svg")).toImage().convertToFormat(QImage::Format_RGB32);
+    const int viewW = field->area().image.width();
+    // A line below the three horses, where only the track shows, from track pixel x on.
+    auto trackFrom = [&](int x) {
+      constexpr int kLine = 300;
+      return QByteArray(reinterpret_cast<const char*>(track.constScanLine(kLine)) + x * 4, viewW * 4);
+    };
+    auto shown = [&] {
+      return QByteArray(reinterpret_cast<const char*>(field->area().image.constScanLine(300)), viewW * 4);
+    };
+    auto move = [&](QPointF at, Qt::MouseButtons buttons) {
+      const QPointF inField = at + QPointF(1, 1);
+      QMouseEvent event(QEvent::MouseMove, inField, field->mapToGlobal(inField), Qt::NoButton, buttons,
+                        Qt::NoModifier);
+      QApplication::sendEvent(field, &event);
+    };
+    QCOMPARE(shown(), trackFrom(0));
+    move({300, 100}, Qt::RightButton);
+    move({340, 90}, Qt::RightButton);
+    QCOMPARE(shown(), trackFrom(40));
+
+    // Without the right button alone the drag ends, and the next one starts where the view is.
+    move({100, 100}, Qt::RightButton | Qt::LeftButton);
+    move({400, 100}, Qt::RightButton);
+    QCOMPARE(shown(), trackFrom(40));
+    move({420, 100}, Qt::RightButton);
+    QCOMPARE(shown(), trackFrom(60));
+  }
 };
-
-void RaceWindowTest::init() {
-  random = std::make_unique<testing::ScriptedRandom>();
-  random->fallBackTo(0.5f);
-  messenger = std::make_unique<testing::RecordingMessenger>();
-  game = std::make_unique<Game>(*random, *messenger);
-  game->startUp(GALLOX_ROUTE_FILE);
-  pictures = std::make_unique<PictureStore>();
-  window = std::make_unique<RaceWindow>(*game, *pictures);
-}
-
-void RaceWindowTest::cleanup() {
-  window.reset();
-  game.reset();
-}
-
-void RaceWindowTest::scriptRace(std::initializer_list<int> field, float policeDraw) {
-  for (int h : field) random->add({pickOf(h)});
-  random->add({policeDraw});
-}
-
-void RaceWindowTest::enter(std::initializer_list<int> field, int races, const QString& park) {
-  scriptRace(field);
-  window->sendData(races, park, static_cast<int>(field.size()));
-  window->showInfo();
-  window->initFirstRace();
-  window->show();
-}
-
-void RaceWindowTest::typeStake(const QString& stake) {
-  auto* txtBet = child<QLineEdit>("txtBet");
-  txtBet->clear();
-  QTest::keyClicks(txtBet, stake);
-}
-
-void RaceWindowTest::tickToTheEnd() {
-  for (int ticks = 0; !enabled("nextRace") && ticks < 1000; ++ticks) window->tickTimer();
-}
-
-void RaceWindowTest::entryShowsTheFirstRaceAndItsOdds() {
-  enter({kLuckyStrike, kPriest, kJohny});
-  QCOMPARE(text("info"), QStringLiteral("Race 1/3 in Bath"));
-  auto* list = child<QComboBox>("cmbHorse");
-  QCOMPARE(list->count(), 3);
-  QCOMPARE(list->itemText(0), QStringLiteral("Lucky Strike"));
-  QCOMPARE(list->itemText(2), QStringLiteral("Johny"));
-  QCOMPARE(list->currentIndex(), 0);
-  // The fastest horse against two of the slowest is even money.
-  QCOMPARE(text("rate"), QStringLiteral("1.0:1"));
-  QCOMPARE(text("nextRace"), QStringLiteral("Skip Race"));
-  QVERIFY(enabled("setBet") && enabled("cmdDope") && enabled("nextRace"));
-  QVERIFY(!enabled("startRace"));
-  QVERIFY(msg().isEmpty());
-
-  select(1);
-  QCOMPARE(text("rate"), QStringLiteral("5.3:1"));
-}
-
-void RaceWindowTest::refusedStakesSayWhyAndLeaveTheRaceUnstarted_data() {
-  QTest::addColumn<QString>("stake");
-  QTest::addColumn<QString>("said");
-  QTest::addColumn<bool>("backToTheStake");
-  QTest::newRow("none") << QString() << "You placed no bet!" << false;
-  QTest::newRow("no number") << "12,5" << "Please enter a valid bet!" << false;
-  QTest::newRow("below the least") << "1249.99" << "Sorry, but on horse Lucky Strike you must bet at least GBP 1250"
-                                   << true;
-  QTest::newRow("above the most") << "1500.01" << "Sorry, but you can bet at most GBP 1500" << true;
-  // The purse of GBP 150 can't cover it: nothing is said.
-  QTest::newRow("more than the purse") << "1300" << QString() << false;
-}
-
-void RaceWindowTest::refusedStakesSayWhyAndLeaveTheRaceUnstarted() {
-  QFETCH(QString, stake);
-  QFETCH(QString, said);
-  QFETCH(bool, backToTheStake);
-  enter({kLuckyStrike, kPriest, kJohny});
-  auto* txtBet = child<QLineEdit>("txtBet");
-  typeStake(stake);
-  child<QComboBox>("cmbHorse")->setFocus();
-  click("setBet");
-  QCOMPARE(msg(), said);
-  QCOMPARE(window->focusWidget() == txtBet, backToTheStake);
-  QCOMPARE(txtBet->text(), stake);
-  QVERIFY(enabled("setBet"));
-  QVERIFY(!enabled("startRace"));
-  QVERIFY(messenger->messages.empty());
-}
-
-void RaceWindowTest::takenStakeReadiesTheStart() {
-  enter({kLuckyStrike, kPriest, kJohny});
-  select(2);
-  typeStake(QStringLiteral(" 100.7 "));
-  click("setBet");
-  QCOMPARE(msg(), QStringLiteral("Hit -Start Race- button to start"));
-  QVERIFY(enabled("startRace"));
-  QVERIFY(!enabled("setBet") && !enabled("nextRace") && !enabled("cmdDope"));
-
-  // Choosing a horse before the start offers doping again, but not another stake.
-  select(0);
-  QVERIFY(enabled("cmdDope"));
-  QVERIFY(!enabled("setBet"));
-}
-
-void RaceWindowTest::dopingUntilTheOverdose() {
-  enter({kPriest, kJohny, kBrendan});
-  select(1);
-  click("cmdDope");
-  QCOMPARE(msg(), QStringLiteral("You don't have enough dopings!"));
-
-  for (int i = 0; i < 7; ++i) game->player().buyDoping();
-  for (int dose = 1; dose <= 6; ++dose) click("cmdDope");
-  QCOMPARE(msg(), QStringLiteral("Horse Johny has been doped."));
-  QVERIFY(enabled("cmdDope"));
-  click("cmdDope");
-  QCOMPARE(msg(), QStringLiteral("Horse Johny has been overdosed!"));
-  QVERIFY(!enabled("cmdDope"));
-
-  select(2);
-  QVERIFY(enabled("cmdDope"));
-  select(1);
-  QVERIFY(!enabled("cmdDope"));
-}
-
-void RaceWindowTest::raceRunsToItsEndAndPays() {
-  enter({kPriest, kJohny, kBrendan});
-  select(2);
-  typeStake(QStringLiteral("100"));
-  click("setBet");
-  random->fallBackTo(kFullStride);
-  click("startRace");
-  QVERIFY(!enabled("startRace") && !enabled("nextRace"));
-  // While the race runs, choosing a horse offers no doping.
-  select(0);
-  QVERIFY(!enabled("cmdDope"));
-
-  // Every horse strides alike: all three cross in one tick and are placed in list order.
-  tickToTheEnd();
-  QCOMPARE(text("nextRace"), QStringLiteral("Next Race"));
-  const RaceEntry& brendan = window->meeting().field()[2];
-  const float won = RaceMeeting::payout(brendan, window->meeting().placeFactor(), 100.0f, 3);
-  QCOMPARE(msg(), QStringLiteral("Your horse came 3. and you won GBP %1!").arg(QString::fromStdString(generalText(won))));
-  QVERIFY(!enabled("setBet"));
-
-  // The next race starts afresh.
-  scriptRace({kLuckyStrike, kPriest, kJohny});
-  click("nextRace");
-  QCOMPARE(text("info"), QStringLiteral("Race 2/3 in Bath"));
-  QCOMPARE(child<QComboBox>("cmbHorse")->itemText(0), QStringLiteral("Lucky Strike"));
-  QCOMPARE(text("nextRace"), QStringLiteral("Skip Race"));
-  QVERIFY(msg().isEmpty());
-  QVERIFY(enabled("setBet"));
-}
-
-void RaceWindowTest::lastRaceEndsWithExitRacesAndThePolice() {
-  enter({kPriest, kJohny, kBrendan}, 1, QStringLiteral("Exeter"));
-  game->player().buyDoping();
-  click("cmdDope");
-  typeStake(QStringLiteral("20"));
-  click("setBet");
-  random->fallBackTo(kFullStride);
-  click("startRace");
-  tickToTheEnd();
-  QCOMPARE(text("nextRace"), QStringLiteral("Exit Races"));
-
-  // Leaving checks the last race's doping.
-  random->add({kPoliceThere});
-  Answered question, fine;
-  answerNextBox(QMessageBox::Yes, &question);
-  QTimer::singleShot(0, [&] { answerNextBox(QMessageBox::Ok, &fine); });
-  click("nextRace");
-  QCOMPARE(question.text, QStringLiteral("Are you sure you want to leave?"));
-  QCOMPARE(fine.text, QStringLiteral("Police has caught you and you were fined GBP 150 for using dopings."));
-  QCOMPARE(fine.title, QStringLiteral("Gallox Sprintz"));
-  QVERIFY(!window->isVisible());
-}
-
-void RaceWindowTest::skipDrawsTheNextRaceAndOnTheLastAsksToLeave() {
-  enter({kPriest, kJohny, kBrendan}, 2);
-  scriptRace({kLuckyStrike, kPriest, kJohny});
-  click("nextRace");
-  QCOMPARE(text("info"), QStringLiteral("Race 2/2 in Bath"));
-  QCOMPARE(child<QComboBox>("cmbHorse")->itemText(0), QStringLiteral("Lucky Strike"));
-
-  Answered question;
-  answerNextBox(QMessageBox::No, &question);
-  click("nextRace");
-  QCOMPARE(question.count, 1);
-  QCOMPARE(question.title, QStringLiteral("Gallox Sprintz"));
-  QVERIFY(window->isVisible());
-  QCOMPARE(text("info"), QStringLiteral("Race 2/2 in Bath"));
-
-  answerNextBox(QMessageBox::Yes, &question);
-  click("nextRace");
-  QCOMPARE(question.count, 2);
-  QVERIFY(!window->isVisible());
-  QCOMPARE(window->result(), int(QDialog::Rejected));
-}
-
-void RaceWindowTest::answeringNoKeepsTheRaceRunningAndYesEndsIt() {
-  enter({kPriest, kJohny, kBrendan});
-  typeStake(QStringLiteral("20"));
-  click("setBet");
-  click("startRace");
-  for (int t = 0; t < 5; ++t) window->tickTimer();
-  const std::int16_t pos = window->meeting().field()[0].pos;
-
-  Answered question;
-  answerNextBox(QMessageBox::No, &question);
-  window->close();
-  QCOMPARE(question.count, 1);
-  QVERIFY(window->isVisible());
-  QVERIFY(!enabled("nextRace"));
-  window->tickTimer();
-  QVERIFY(window->meeting().field()[0].pos > pos);
-
-  // Leaving for good ends the race where it stands: the stake is lost.
-  answerNextBox(QMessageBox::Yes, &question);
-  window->close();
-  QVERIFY(!window->isVisible());
-  const std::int16_t leftAt = window->meeting().field()[0].pos;
-  QTest::qWait(3 * RaceWindow::kTickMs);
-  QCOMPARE(window->meeting().field()[0].pos, leftAt);
-  QCOMPARE(game->player().Money(), 130.0f);
-}
-
-void RaceWindowTest::rightButtonDragScrollsTheTrack() {
-  enter({kPriest, kJohny, kBrendan});
-  auto* field = child<RaceFieldView>("racefield");
-  const QImage track = pictures->picture(QStringLiteral("track.svg")).toImage().convertToFormat(QImage::Format_RGB32);
-  const int viewW = field->area().image.width();
-  // A line below the three horses, where only the track shows, from track pixel x on.
-  auto trackFrom = [&](int x) {
-    constexpr int kLine = 300;
-    return QByteArray(reinterpret_cast<const char*>(track.constScanLine(kLine)) + x * 4, viewW * 4);
-  };
-  auto shown = [&] {
-    return QByteArray(reinterpret_cast<const char*>(field->area().image.constScanLine(300)), viewW * 4);
-  };
-  auto move = [&](QPointF at, Qt::MouseButtons buttons) {
-    const QPointF inField = at + QPointF(1, 1);
-    QMouseEvent event(QEvent::MouseMove, inField, field->mapToGlobal(inField), Qt::NoButton, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(field, &event);
-  };
-  QCOMPARE(shown(), trackFrom(0));
-  move({300, 100}, Qt::RightButton);
-  move({340, 90}, Qt::RightButton);
-  QCOMPARE(shown(), trackFrom(40));
-
-  // Without the right button alone the drag ends, and the next one starts where the view is.
-  move({100, 100}, Qt::RightButton | Qt::LeftButton);
-  move({400, 100}, Qt::RightButton);
-  QCOMPARE(shown(), trackFrom(40));
-  move({420, 100}, Qt::RightButton);
-  QCOMPARE(shown(), trackFrom(60));
-}
 
 }  // namespace gallox
 
