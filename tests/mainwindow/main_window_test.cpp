@@ -25,19 +25,6 @@ namespace gallox {
 class MainWindowTest : public QObject {
   Q_OBJECT
 
- private slots:
-  void init();
-  void cleanup();
-
-  void startsInLondonInJanuary2010();
-  void nextMonthByButtonAndByShortcut();
-  void fadeRunsOutToBlack();
-  void tipFollowsThePointerAndTheBackgroundClearsIt();
-  void hotspotAddsFiveThousandEachClick();
-  void newspaperButtonReadsAnIssueOrRefuses();
-  void creditsSlideInAndStartAgainOnEachOpening();
-  void licenceCannotBeChanged();
-
  private:
   QLabel* label(const char* name) const { return window_->findChild<QLabel*>(name); }
   QString text(const char* name) const { return label(name)->text(); }
@@ -45,174 +32,173 @@ class MainWindowTest : public QObject {
   QWidget* control(const char* name) const { return window_->findChild<QWidget*>(name); }
   QTimer* flow() const { return window_->findChild<QTimer*>("flow"); }
   // Answers the next modal window from inside its own event loop, then closes it.
-  static void whenModal(std::function<void(QWidget&)> answer);
+  static void whenModal(std::function<void(QWidget&)> answer) {
+    QTimer::singleShot(0, [answer] {
+      QWidget* modal = QApplication::activeModalWidget();
+      QVERIFY(modal != nullptr);
+      answer(*modal);
+      modal->close();
+    });
+  }
 
   std::unique_ptr<testing::ScriptedRandom> random_;
   std::unique_ptr<testing::RecordingMessenger> messenger_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<PictureStore> pictures_;
   std::unique_ptr<MainWindow> window_;
+
+ private slots:
+  void init() {
+    random_ = std::make_unique<testing::ScriptedRandom>();
+    random_->fallBackTo(0.5f);
+    messenger_ = std::make_unique<testing::RecordingMessenger>();
+    game_ = std::make_unique<Game>(*random_, *messenger_);
+    pictures_ = std::make_unique<PictureStore>();
+    window_ = std::make_unique<MainWindow>(*game_, *pictures_);
+    game_->startUp(GALLOX_ROUTE_FILE);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    // The pointer starts off the window, so that every test's first move is a real one.
+    QCursor::setPos(QPoint(0, 0));
+  }
+
+  void cleanup() {
+    window_.reset();
+    pictures_.reset();
+    game_.reset();
+    messenger_.reset();
+    random_.reset();
+  }
+
+  void startsInLondonInJanuary2010() {
+    QCOMPARE(text("lCurrentDate"), QStringLiteral("January 2010"));
+    QCOMPARE(text("lCurrentMoney"), QStringLiteral("GBP 150.00"));
+    QCOMPARE(colour("lCurrentMoney"), QColor(Qt::black));
+    QCOMPARE(text("lCurrentLocation"), QStringLiteral("London"));
+    QCOMPARE(text("gain"), QStringLiteral("GBP 0"));
+    QCOMPARE(text("NPs"), QString());
+    QCOMPARE(text("tip"), QString());
+    QVERIFY(!flow()->isActive());
+  }
+
+  void nextMonthByButtonAndByShortcut() {
+    QTest::mouseClick(control("cmdGo"), Qt::LeftButton);
+    QCOMPARE(text("lCurrentDate"), QStringLiteral("February 2010"));
+    // The month's end passes the banks' and the dividends' changes through the purse, even
+    // when they are nothing: the purse flashes green and starts to fade.
+    QCOMPARE(colour("lCurrentMoney"), QColor(0, 255, 0));
+    QVERIFY(flow()->isActive());
+
+    game_->player().setCurrentDate(GameMonth{2010, 12});
+    QTest::keyClick(window_.get(), Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(text("lCurrentDate"), QStringLiteral("January 2011"));
+  }
+
+  void fadeRunsOutToBlack() {
+    game_->player().gainMoney(-20.0f);
+    QCOMPARE(colour("lCurrentMoney"), QColor(255, 0, 0));
+    QCOMPARE(text("gain"), QStringLiteral("GBP -20.00"));
+    QVERIFY(flow()->isActive());
+
+    window_->flowTimer();
+    QCOMPARE(colour("lCurrentMoney"), QColor(240, 0, 0));
+    for (int tick = 2; tick <= 15; ++tick) window_->flowTimer();
+    QVERIFY(flow()->isActive());
+
+    window_->flowTimer();
+    QCOMPARE(colour("lCurrentMoney"), QColor(Qt::black));
+    QCOMPARE(text("gain"), QStringLiteral("GBP 0"));
+    QCOMPARE(colour("gain"), QColor(Qt::black));
+    QVERIFY(!flow()->isActive());
+    QCOMPARE(game_->player().gainSum(), 0.0f);
+  }
+
+  void tipFollowsThePointerAndTheBackgroundClearsIt() {
+    QTest::mouseMove(control("cmdGo"));
+    QCOMPARE(text("tip"), QStringLiteral("Next Month"));
+
+    QTest::mouseMove(control("cons"));
+    QCOMPARE(text("tip"), QStringLiteral("Console"));
+    QCOMPARE(label("tip")->x(), px(4782));
+
+    // Labels and the hotspot leave the tip alone; only the bare background clears it.
+    QTest::mouseMove(control("lCurrentMoney"));
+    QTest::mouseMove(control("cheat"));
+    QCOMPARE(text("tip"), QStringLiteral("Console"));
+    QTest::mouseMove(window_->centralWidget(), QPoint(20, 60));
+    QCOMPARE(text("tip"), QString());
+    QCOMPARE(label("tip")->x(), px(4782));
+  }
+
+  void hotspotAddsFiveThousandEachClick() {
+    for (int click = 0; click < 3; ++click) QTest::mouseClick(control("cheat"), Qt::LeftButton);
+    QCOMPARE(text("lCurrentMoney"), QStringLiteral("GBP 15150.00"));
+    QCOMPARE(text("gain"), QStringLiteral("GBP 15000.00"));
+
+    // A press that slides off the hotspot before the release is no click.
+    QTest::mousePress(control("cheat"), Qt::LeftButton);
+    QTest::mouseRelease(control("cheat"), Qt::LeftButton, {}, QPoint(-20, -20));
+    QCOMPARE(text("lCurrentMoney"), QStringLiteral("GBP 15150.00"));
+  }
+
+  void newspaperButtonReadsAnIssueOrRefuses() {
+    QTest::mouseClick(control("cmdNP"), Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(messenger_->last()),
+             QStringLiteral("Sorry, but you have to either buy or subscribe the newspapers first!"));
+
+    game_->player().subscribe(2);
+    QCOMPARE(text("NPs"), QStringLiteral("2"));
+    window_->findChild<QAction*>("mnuNP")->trigger();
+    QCOMPARE(text("NPs"), QStringLiteral("1"));
+    QCOMPARE(messenger_->messages.size(), std::size_t{1});
+  }
+
+  void creditsSlideInAndStartAgainOnEachOpening() {
+    auto slideOnce = [](QWidget& modal) {
+      auto* credits = qobject_cast<CreditsWindow*>(&modal);
+      QVERIFY(credits != nullptr);
+      auto* roles = credits->findChild<QLabel*>("lblLeft");
+      auto* names = credits->findChild<QLabel*>("lblRight");
+      auto* timer = credits->findChild<QTimer*>("Timer1");
+      QCOMPARE(roles->x(), px(-1404));
+      QCOMPARE(names->x(), px(4320));
+      QVERIFY(timer->isActive());
+
+      for (int tick = 0; tick < 24; ++tick) credits->timer1Tick();
+      QVERIFY(timer->isActive());
+      credits->timer1Tick();
+      QCOMPARE(roles->x(), px(516));
+      QCOMPARE(names->x(), px(2320));
+      QVERIFY(!timer->isActive());
+    };
+
+    whenModal(slideOnce);
+    QTest::mouseClick(control("cmdAbout"), Qt::LeftButton);
+    // Closed and opened again from the menu: the columns start from their edges once more.
+    whenModal(slideOnce);
+    window_->findChild<QAction*>("mnuAbout")->trigger();
+  }
+
+  void licenceCannotBeChanged() {
+    bool seen = false;
+    whenModal([&seen](QWidget& modal) {
+      QCOMPARE(modal.windowTitle(), QStringLiteral("Licence"));
+      auto* text = modal.findChild<QPlainTextEdit*>("Text1");
+      QVERIFY(text != nullptr);
+      const QString licence = text->toPlainText();
+      QVERIFY(licence.contains(QStringLiteral("The Gallox Sprintz developers")));
+      text->setFocus();
+      QTest::keyClicks(text, QStringLiteral("free money"));
+      QTest::keyClick(text, Qt::Key_Backspace);
+      QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(text->toPlainText(), licence);
+      seen = true;
+    });
+    window_->findChild<QAction*>("mnuLicence")->trigger();
+    QVERIFY(seen);
+  }
 };
-
-void MainWindowTest::init() {
-  random_ = std::make_unique<testing::ScriptedRandom>();
-  random_->fallBackTo(0.5f);
-  messenger_ = std::make_unique<testing::RecordingMessenger>();
-  game_ = std::make_unique<Game>(*random_, *messenger_);
-  pictures_ = std::make_unique<PictureStore>();
-  window_ = std::make_unique<MainWindow>(*game_, *pictures_);
-  game_->startUp(GALLOX_ROUTE_FILE);
-  window_->show();
-  QApplication::setActiveWindow(window_.get());
-  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  // The pointer starts off the window, so that every test's first move is a real one.
-  QCursor::setPos(QPoint(0, 0));
-}
-
-void MainWindowTest::cleanup() {
-  window_.reset();
-  pictures_.reset();
-  game_.reset();
-  messenger_.reset();
-  random_.reset();
-}
-
-void MainWindowTest::whenModal(std::function<void(QWidget&)> answer) {
-  QTimer::singleShot(0, [answer] {
-    QWidget* modal = QApplication::activeModalWidget();
-    QVERIFY(modal != nullptr);
-    answer(*modal);
-    modal->close();
-  });
-}
-
-void MainWindowTest::startsInLondonInJanuary2010() {
-  QCOMPARE(text("lCurrentDate"), QStringLiteral("January 2010"));
-  QCOMPARE(text("lCurrentMoney"), QStringLiteral("GBP 150.00"));
-  QCOMPARE(colour("lCurrentMoney"), QColor(Qt::black));
-  QCOMPARE(text("lCurrentLocation"), QStringLiteral("London"));
-  QCOMPARE(text("gain"), QStringLiteral("GBP 0"));
-  QCOMPARE(text("NPs"), QString());
-  QCOMPARE(text("tip"), QString());
-  QVERIFY(!flow()->isActive());
-}
-
-void MainWindowTest::nextMonthByButtonAndByShortcut() {
-  QTest::mouseClick(control("cmdGo"), Qt::LeftButton);
-  QCOMPARE(text("lCurrentDate"), QStringLiteral("February 2010"));
-  // The month's end passes the banks' and the dividends' changes through the purse, even
-  // when they are nothing: the purse flashes green and starts to fade.
-  QCOMPARE(colour("lCurrentMoney"), QColor(0, 255, 0));
-  QVERIFY(flow()->isActive());
-
-  game_->player().setCurrentDate(GameMonth{2010, 12});
-  QTest::keyClick(window_.get(), Qt::Key_G, Qt::ControlModifier);
-  QCOMPARE(text("lCurrentDate"), QStringLiteral("January 2011"));
-}
-
-void MainWindowTest::fadeRunsOutToBlack() {
-  game_->player().gainMoney(-20.0f);
-  QCOMPARE(colour("lCurrentMoney"), QColor(255, 0, 0));
-  QCOMPARE(text("gain"), QStringLiteral("GBP -20.00"));
-  QVERIFY(flow()->isActive());
-
-  window_->flowTimer();
-  QCOMPARE(colour("lCurrentMoney"), QColor(240, 0, 0));
-  for (int tick = 2; tick <= 15; ++tick) window_->flowTimer();
-  QVERIFY(flow()->isActive());
-
-  window_->flowTimer();
-  QCOMPARE(colour("lCurrentMoney"), QColor(Qt::black));
-  QCOMPARE(text("gain"), QStringLiteral("GBP 0"));
-  QCOMPARE(colour("gain"), QColor(Qt::black));
-  QVERIFY(!flow()->isActive());
-  QCOMPARE(game_->player().gainSum(), 0.0f);
-}
-
-void MainWindowTest::tipFollowsThePointerAndTheBackgroundClearsIt() {
-  QTest::mouseMove(control("cmdGo"));
-  QCOMPARE(text("tip"), QStringLiteral("Next Month"));
-
-  QTest::mouseMove(control("cons"));
-  QCOMPARE(text("tip"), QStringLiteral("Console"));
-  QCOMPARE(label("tip")->x(), px(4782));
-
-  // Labels and the hotspot leave the tip alone; only the bare background clears it.
-  QTest::mouseMove(control("lCurrentMoney"));
-  QTest::mouseMove(control("cheat"));
-  QCOMPARE(text("tip"), QStringLiteral("Console"));
-  QTest::mouseMove(window_->centralWidget(), QPoint(20, 60));
-  QCOMPARE(text("tip"), QString());
-  QCOMPARE(label("tip")->x(), px(4782));
-}
-
-void MainWindowTest::hotspotAddsFiveThousandEachClick() {
-  for (int click = 0; click < 3; ++click) QTest::mouseClick(control("cheat"), Qt::LeftButton);
-  QCOMPARE(text("lCurrentMoney"), QStringLiteral("GBP 15150.00"));
-  QCOMPARE(text("gain"), QStringLiteral("GBP 15000.00"));
-
-  // A press that slides off the hotspot before the release is no click.
-  QTest::mousePress(control("cheat"), Qt::LeftButton);
-  QTest::mouseRelease(control("cheat"), Qt::LeftButton, {}, QPoint(-20, -20));
-  QCOMPARE(text("lCurrentMoney"), QStringLiteral("GBP 15150.00"));
-}
-
-void MainWindowTest::newspaperButtonReadsAnIssueOrRefuses() {
-  QTest::mouseClick(control("cmdNP"), Qt::LeftButton);
-  QCOMPARE(QString::fromStdString(messenger_->last()),
-           QStringLiteral("Sorry, but you have to either buy or subscribe the newspapers first!"));
-
-  game_->player().subscribe(2);
-  QCOMPARE(text("NPs"), QStringLiteral("2"));
-  window_->findChild<QAction*>("mnuNP")->trigger();
-  QCOMPARE(text("NPs"), QStringLiteral("1"));
-  QCOMPARE(messenger_->messages.size(), std::size_t{1});
-}
-
-void MainWindowTest::creditsSlideInAndStartAgainOnEachOpening() {
-  auto slideOnce = [](QWidget& modal) {
-    auto* credits = qobject_cast<CreditsWindow*>(&modal);
-    QVERIFY(credits != nullptr);
-    auto* roles = credits->findChild<QLabel*>("lblLeft");
-    auto* names = credits->findChild<QLabel*>("lblRight");
-    auto* timer = credits->findChild<QTimer*>("Timer1");
-    QCOMPARE(roles->x(), px(-1404));
-    QCOMPARE(names->x(), px(4320));
-    QVERIFY(timer->isActive());
-
-    for (int tick = 0; tick < 24; ++tick) credits->timer1Tick();
-    QVERIFY(timer->isActive());
-    credits->timer1Tick();
-    QCOMPARE(roles->x(), px(516));
-    QCOMPARE(names->x(), px(2320));
-    QVERIFY(!timer->isActive());
-  };
-
-  whenModal(slideOnce);
-  QTest::mouseClick(control("cmdAbout"), Qt::LeftButton);
-  // Closed and opened again from the menu: the columns start from their edges once more.
-  whenModal(slideOnce);
-  window_->findChild<QAction*>("mnuAbout")->trigger();
-}
-
-void MainWindowTest::licenceCannotBeChanged() {
-  bool seen = false;
-  whenModal([&seen](QWidget& modal) {
-    QCOMPARE(modal.windowTitle(), QStringLiteral("Licence"));
-    auto* text = modal.findChild<QPlainTextEdit*>("Text1");
-    QVERIFY(text != nullptr);
-    const QString licence = text->toPlainText();
-    QVERIFY(licence.contains(QStringLiteral("The Gallox Sprintz developers")));
-    text->setFocus();
-    QTest::keyClicks(text, QStringLiteral("free money"));
-    QTest::keyClick(text, Qt::Key_Backspace);
-    QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(text->toPlainText(), licence);
-    seen = true;
-  });
-  window_->findChild<QAction*>("mnuLicence")->trigger();
-  QVERIFY(seen);
-}
 
 }  // namespace gallox
 
