@@ -128,19 +128,11 @@ TEST_F(TravelDeskTest, EnteringChargesTheFeeOnceAMonth) {
   EXPECT_TRUE(desk.enterMeeting().has_value()) << "a new month opens the meeting again";
 }
 
-TEST_F(TravelDeskTest, AnEntranceFeeThePurseCannotCoverOpensNothing) {
-  desk.chooseCity(kLondon);
-  game.player().setMoney(19.0f);
-  EXPECT_FALSE(desk.enterMeeting().has_value());
-  EXPECT_EQ(messenger.last(), kNoMoney);
-  EXPECT_EQ(game.player().Money(), 19.0f);
-  EXPECT_FALSE(game.RPs()[kLondon].RacesFinished());
-}
-
 struct RefusalCase {
   int city;
   bool finished;
   bool races;
+  float purse;
   const char* message;
 };
 
@@ -152,22 +144,25 @@ class EntranceRefusal : public TravelDeskTest, public ::testing::WithParamInterf
 TEST_P(EntranceRefusal, TheFirstFailingTestSpeaksAndNothingIsCharged) {
   const RefusalCase& c = GetParam();
   game.RP(c.city).setRacesFinished(c.finished);
+  game.player().setMoney(c.purse);
   desk.chooseCity(c.city);
 
   EXPECT_FALSE(desk.enterMeeting().has_value());
   EXPECT_EQ(messenger.messages, std::vector<std::string>{c.message});
-  EXPECT_EQ(game.player().Money(), 150.0f);
+  EXPECT_EQ(game.player().Money(), c.purse);
   EXPECT_EQ(game.RPs()[static_cast<std::size_t>(c.city)].RacesFinished(), c.finished);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, EntranceRefusal,
+    // An empty purse is looked at last.
     ::testing::Values(
-        RefusalCase{kBath, true, false, "Sorry but to enter you have to travel to Bath first."},
-        RefusalCase{kBath, false, true, "Sorry but to enter you have to travel to Bath first."},
-        RefusalCase{kLondon, true, false, "Sorry but the races in London already ended!"},
-        RefusalCase{kLondon, false, false,
-                    "Sorry but no races are currently being organised in London"}));
+        RefusalCase{kBath, true, false, 0, "Sorry but to enter you have to travel to Bath first."},
+        RefusalCase{kBath, false, true, 0, "Sorry but to enter you have to travel to Bath first."},
+        RefusalCase{kLondon, true, false, 0, "Sorry but the races in London already ended!"},
+        RefusalCase{kLondon, false, false, 0, "Sorry but no races are currently being organised in London"},
+        // The fee of GBP 20 is not covered.
+        RefusalCase{kLondon, false, true, 19, kNoMoney}));
 
 TEST_F(TravelDeskTest, AMonthWithoutRacesReadsNotApplicable) {
   desk.chooseCity(kLondon);
