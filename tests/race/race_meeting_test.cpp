@@ -243,7 +243,7 @@ TEST(HorseStepTest, StepsFollowTheDrawTheSpeedAndTheDoses) {
   struct Case {
     float speedExp;
     int doses;
-    std::initializer_list<float> draws;
+    std::vector<float> draws;
     int step;
     int faultsBefore;
     int faultsAfter;
@@ -263,7 +263,8 @@ TEST(HorseStepTest, StepsFollowTheDrawTheSpeedAndTheDoses) {
       {1.0f, 7, {0.1f, 0.0f}, 3, 0, 0},
   };
   for (const Case& c : cases) {
-    ScriptedRandom random(c.draws);
+    ScriptedRandom random;
+    for (const float draw : c.draws) random.add({draw});
     RaceEntry entry;
     entry.doses = static_cast<std::uint8_t>(c.doses);
     entry.dopeFactor = c.doses == 0 ? 0.0f : static_cast<float>(std::pow(0.98, c.doses));
