@@ -93,7 +93,7 @@ const QImage& BScreen::written(const QString& text) {
     painter.setPen(view_->textColour);
     painter.drawText(QPoint(0, metrics.ascent()), text);
   }
-  return *written_.insert(std::move(key), std::move(picture));
+  return *written_.insert(key, picture);
 }
 
 void BScreen::setFont(const QString& font) {
