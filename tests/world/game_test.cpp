@@ -64,27 +64,12 @@ TEST_F(GameTest, StartUpBuildsTheWorldAndDrawsInItsFixedOrder) {
   EXPECT_EQ(game.news().newsDate(), (GameMonth{2010, 1}));
 }
 
-TEST_F(GameTest, BuiltInTablesAfterStartUp) {
+TEST_F(GameTest, HorsesRunFromTheSlowestToTheFastest) {
   random.fallBackTo(0.0f);
   game.startUp(GALLOX_ROUTE_FILE);
-  EXPECT_EQ(game.bank(5).BankName(), "Quatrix");
-  EXPECT_EQ(game.bank(5).DDStep(), 10000.0f);
-  EXPECT_EQ(game.bank(5).DebtInt(), 0.06f);
-  EXPECT_EQ(game.bank(5).DepInt(), 100.5f);
-  EXPECT_EQ(game.horse(17).name, "Snoopey");
-  EXPECT_EQ(game.horse(17).speedExp, 1.0f);
-  EXPECT_EQ(game.horse(17).minBet, 100);
-  EXPECT_EQ(game.horse(0).speedExp, game.horse(1).speedExp);
-  EXPECT_EQ(game.RPs()[kLondon].Probability(), 70);
-  EXPECT_EQ(game.RPs()[kLondon].MaxRaces(), 7);
-  EXPECT_EQ(game.RPs()[kLondon].MaxHorses(), 8);
-  EXPECT_EQ(game.RPs()[kLondon].EntranceFee(), 20);
-  EXPECT_EQ(game.stable(2).Name(), "Baron Kestrel's");
-  EXPECT_EQ(game.stable(2).basePrice(), 200.0f);
-  EXPECT_EQ(game.vehicle(2), "Airplane");
-  EXPECT_EQ(game.cities().cityIndex("London"), kLondon);
   for (std::size_t i = 1; i < game.horses().size(); ++i)
-    EXPECT_LE(game.horses()[i].speedExp, game.horses()[i - 1].speedExp);
+    EXPECT_LE(game.horses()[i].speedExp, game.horses()[i - 1].speedExp) << game.horses()[i].name;
+  EXPECT_EQ(game.bank(5).DebtInt(), 0.06f) << "rates are the floats nearest their decimals";
 }
 
 TEST_F(GameTest, BrokenRouteFileStopsTheStart) {
