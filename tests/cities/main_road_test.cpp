@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 // A month on the road, played through the main window: open the cities, travel, see the new
-// place on the main window, turn the month, come back to the cities, and open the grid map.
+// place on the main window, bet on a race at the meeting, turn the month, come back to the
+// cities, and open the grid map.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -14,9 +17,11 @@
 #include "cities/modal_watch.h"
 #include "cities/steady_random.h"
 #include "mainwindow/main_window.h"
+#include "race/race_window.h"
 #include "support/recorders.h"
 #include "world/game.h"
 #include "world/look.h"
+#include "world/numbers.h"
 #include "world/picture_store.h"
 #include "world/wait_window.h"
 
@@ -49,6 +54,38 @@ class MainRoadTest : public QObject {
   }
   static void clickIn(const QWidget& window, const char* name) {
     QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(name)), Qt::LeftButton);
+  }
+
+  // What the player saw of one meeting: its line, and how its only race ended.
+  struct Meeting {
+    QString line;
+    QString result;
+    QString exitCaption;
+  };
+
+  // Enters the meeting of the city shown and, as a player would, stakes GBP 1500 on the first
+  // horse, runs the race to its end, leaves by "Exit Races" and says yes to leaving.
+  Meeting enterAndBet(CitiesWindow& cities) {
+    Meeting seen;
+    testing::ModalWatch watch([&](QWidget* modal) {
+      if (auto* race = qobject_cast<RaceWindow*>(modal)) {
+        seen.line = text(*race, "info");
+        QTest::keyClicks(race->findChild<QLineEdit*>(QStringLiteral("txtBet")), QStringLiteral("1500"));
+        clickIn(*race, "setBet");
+        clickIn(*race, "startRace");
+        auto* exit = race->findChild<QPushButton*>(QStringLiteral("nextRace"));
+        for (int tick = 0; tick < 2000 && !exit->isEnabled(); ++tick) race->tickTimer();
+        seen.result = text(*race, "msg");
+        seen.exitCaption = exit->text();
+        exit->click();
+      } else if (auto* question = qobject_cast<QMessageBox*>(modal)) {
+        question->button(QMessageBox::Yes)->click();
+      }
+    });
+    random_.racing = true;
+    clickIn(cities, "cmdEnter");
+    random_.racing = false;
+    return seen;
   }
 
  private slots:
@@ -108,6 +145,31 @@ class MainRoadTest : public QObject {
     QCOMPARE(text(*cities, "cmdTravel"), QStringLiteral("Travel to Southampton"));
     QCOMPARE(text(*cities, "lblChosen"), QStringLiteral("travel by: Bus"));
     QVERIFY(main_->rpWindowOpen());
+  }
+
+  void aMeetingOnceAMonth() {
+    click("cheat");
+    click("cmdCity");
+    CitiesWindow* cities = openWindow<CitiesWindow>();
+    QVERIFY(cities);
+
+    const Meeting first = enterAndBet(*cities);
+    QCOMPARE(first.line, QStringLiteral("Race 1/1 in London"));
+    QVERIFY2(first.result.startsWith(QStringLiteral("Your horse ")), qPrintable(first.result));
+    QCOMPARE(first.exitCaption, QStringLiteral("Exit Races"));
+    // The entrance and the stake were paid, and whatever the race paid back shows on the purse.
+    QVERIFY(game_->player().Money() != 150.0f + 5000.0f - 20.0f);
+    QCOMPARE(mainText("lCurrentMoney"), QString::fromStdString(moneyText(game_->player().Money())));
+
+    const float purse = game_->player().Money();
+    QCOMPARE(enterAndBet(*cities).line, QString());
+    QCOMPARE(messenger_.last(), std::string("Sorry but the races in London already ended!"));
+    QCOMPARE(game_->player().Money(), purse);
+
+    // A new month draws races again, and the meeting opens once more.
+    click("cmdGo");
+    QCOMPARE(text(*cities, "rp_ir"), QStringLiteral("Yes"));
+    QCOMPARE(enterAndBet(*cities).line, QStringLiteral("Race 1/1 in London"));
   }
 
   void theGridMapComesBackAsItWasHidden() {
