@@ -22,11 +22,7 @@ constexpr QLatin1String kTitle("Gallox Sprintz");
 constexpr QSize kClientSize(724, 551);
 constexpr QSize kViewSize(698, 386);
 constexpr Colour kWindowColour = 0x0080FFFF;
-constexpr Colour kButtonColour = 0x00D0F5E2;
-constexpr Colour kInfoColour = 0x00004000;
 constexpr Colour kRed = 0x000000FF;
-// The shared background carries the game's logo in its top-left corner.
-constexpr int kBesideLogo = 124;
 
 // Where things stand on the track, in track pixels.
 constexpr int kRowPitch = 48;
@@ -39,8 +35,6 @@ constexpr int kPlaceMarkTop = 20;
 constexpr Colour kPlaceMarkColour = 255;
 constexpr Colour kNameColour = 0;
 
-QString colourCss(Colour colour) { return toQColor(colour).name(); }
-
 QLabel* label(const QString& text, const QString& name, const QFont& font, QWidget* parent) {
   auto* made = new QLabel(text, parent);
   made->setObjectName(name);
@@ -49,9 +43,9 @@ QLabel* label(const QString& text, const QString& name, const QFont& font, QWidg
   return made;
 }
 
-QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
+QPushButton* button(const QString& text, const QString& name, const QRect& geometry, QWidget* parent) {
   auto* made = new QPushButton(text, parent);
-  made->setObjectName(name);
+  styleGameButton(*made, name, geometry);
   // No button answers Enter: a stake typed and confirmed must not start or skip a race.
   made->setAutoDefault(false);
   made->setDefault(false);
@@ -87,9 +81,9 @@ RaceWindow::RaceWindow(Game& game, PictureStore& pictures, QWidget* parent)
 void RaceWindow::buildControls() {
   const QFont caption = designFont(QStringLiteral("Bitstream Vera Serif"), 9, true);
 
-  info_ = label(QString(), QStringLiteral("info"), designFont(QStringLiteral("Tahoma"), 16.2), this);
-  info_->setStyleSheet(QStringLiteral("color: %1;").arg(colourCss(kInfoColour)));
-  info_->setGeometry(kBesideLogo, 10, 440, 34);
+  info_ = makeWindowHeader(QString(), *this);
+  info_->setObjectName(QStringLiteral("info"));
+  info_->resize(440, 34);
 
   label3_ = label(QStringLiteral("rate:"), QStringLiteral("Label3"),
                   designFont(QStringLiteral("Bitstream Vera Serif"), 7.2, true), this);
@@ -97,7 +91,7 @@ void RaceWindow::buildControls() {
   label3_->setGeometry(300, 44, 60, 18);
 
   rate_ = label(QString(), QStringLiteral("rate"), font(), this);
-  rate_->setStyleSheet(QStringLiteral("color: %1;").arg(colourCss(kRed)));
+  rate_->setStyleSheet(textColourStyle(kRed));
   rate_->setAlignment(Qt::AlignCenter);
   rate_->setGeometry(356, 44, 70, 18);
 
@@ -116,33 +110,20 @@ void RaceWindow::buildControls() {
   cmbHorse_->setEditable(false);
   cmbHorse_->setGeometry(284, 66, 196, 24);
 
-  const QString buttonCss =
-      QStringLiteral("QPushButton { background-color: %1; border: 1px solid #5f8a4c; padding: 2px; }"
-                     "QPushButton:hover { background-color: #eefbe4; }"
-                     "QPushButton:pressed { background-color: #bfe0a8; }"
-                     "QPushButton:disabled { color: #98a890; border-color: #a9bfa0; }"
-                     "QPushButton:focus { border: 1px solid #1f4a14; }")
-          .arg(colourCss(kButtonColour));
-
-  setBet_ = button(QStringLiteral("Bet"), QStringLiteral("setBet"), this);
-  setBet_->setGeometry(496, 44, 110, 24);
-  cmdDope_ = button(QStringLiteral("Dope"), QStringLiteral("cmdDope"), this);
-  cmdDope_->setGeometry(496, 72, 110, 24);
+  setBet_ = button(QStringLiteral("Bet"), QStringLiteral("setBet"), QRect(496, 44, 110, 24), this);
+  cmdDope_ = button(QStringLiteral("Dope"), QStringLiteral("cmdDope"), QRect(496, 72, 110, 24), this);
 
   msg_ = label(QString(), QStringLiteral("msg"), font(), this);
-  msg_->setStyleSheet(QStringLiteral("color: %1;").arg(colourCss(kRed)));
+  msg_->setStyleSheet(textColourStyle(kRed));
   msg_->setGeometry(12, 100, 700, 20);
 
   racefield_ = new RaceFieldView(kViewSize, this);
   racefield_->setObjectName(QStringLiteral("racefield"));
   racefield_->move(12, 124);
 
-  startRace_ = button(QStringLiteral("Start Race"), QStringLiteral("startRace"), this);
-  startRace_->setGeometry(12, 518, 140, 26);
-  nextRace_ = button(QStringLiteral("Skip Race"), QStringLiteral("nextRace"), this);
-  nextRace_->setGeometry(572, 518, 140, 26);
+  startRace_ = button(QStringLiteral("Start Race"), QStringLiteral("startRace"), QRect(12, 518, 140, 26), this);
+  nextRace_ = button(QStringLiteral("Skip Race"), QStringLiteral("nextRace"), QRect(572, 518, 140, 26), this);
 
-  for (QPushButton* b : {setBet_, cmdDope_, startRace_, nextRace_}) b->setStyleSheet(buttonCss);
   startRace_->setEnabled(false);
 
   setTabOrder(cmbHorse_, racefield_);

@@ -31,7 +31,8 @@ void styleGameButton(QPushButton& button, const QString& objectName, const QRect
       "  border: 1px solid rgb(0, 96, 0); border-radius: 3px; }"
       "QPushButton:hover { background-color: rgb(240, 252, 232); }"
       "QPushButton:pressed { background-color: rgb(196, 228, 176); }"
-      "QPushButton:disabled { color: rgb(150, 160, 150); border-color: rgb(160, 180, 160); }");
+      "QPushButton:disabled { color: rgb(150, 160, 150); border-color: rgb(160, 180, 160); }"
+      "QPushButton:focus { border: 1px solid rgb(0, 64, 0); }");
   button.setObjectName(objectName);
   button.setGeometry(geometry);
   button.setStyleSheet(kStyle);
