@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #include "cities/cities_window.h"
 
-#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <string>
@@ -63,7 +62,6 @@ CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
       chosen_(new QFrame(this)),
       cmdTravel_(new QPushButton(QStringLiteral("Travel to"), this)),
       cmdEnter_(new QPushButton(QStringLiteral("Go To Race"), this)) {
-  setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Cities"));
   setFixedSize(kClientSize);
   pictures_.applyBackground(*this);
@@ -212,11 +210,6 @@ void CitiesWindow::runMeeting(const TravelDesk::Meeting& meeting) {
   race.showInfo();
   race.initFirstRace();
   race.exec();
-}
-
-void CitiesWindow::closeEvent(QCloseEvent* event) {
-  emit closed();
-  QWidget::closeEvent(event);
 }
 
 bool CitiesWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -13,6 +13,7 @@
 #include <array>
 
 #include "cities/travel_desk.h"
+#include "world/month_publisher.h"
 #include "world/tables.h"
 
 namespace gallox {
@@ -20,19 +21,16 @@ namespace gallox {
 class Game;
 class PictureStore;
 
-class CitiesWindow : public QWidget {
+class CitiesWindow : public QWidget, public MonthPublisher {
   Q_OBJECT
  public:
   CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent = nullptr);
 
   // The month has turned: the race labels of the player's city show the new draw.
   void monthPublish();
-
- signals:
-  void closed();
+  void publishMonth() override { monthPublish(); }
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -65,6 +65,7 @@ MainWindow::MainWindow(Game& game, PictureStore& pictures, QWidget* parent)
 
   buildControls(*surface);
   buildMenus();
+  registerToolWindows();
 
   flow_ = new QTimer(this);
   flow_->setObjectName(QStringLiteral("flow"));
@@ -239,12 +240,9 @@ void MainWindow::showNewspapers(const std::string& text) {
   NPs_->setText(QString::fromStdString(text));
 }
 
-bool MainWindow::newspaperOpen() const { return newspaperOpen_; }
+bool MainWindow::newspaperOpen() const { return tools_.marks().ticked(ToolWindow::Newspaper); }
 
-void MainWindow::openNewspaper() {
-  // The newspaper window opens here with the month's issue; once it is shown,
-  // newspaperOpen_ = true and syncMarks(), so that the next issue read reloads it.
-}
+void MainWindow::openNewspaper() { tools_.open(ToolWindow::Newspaper); }
 
 void MainWindow::reloadNewspaper() {
   // The open newspaper window shows the month's issue again here.
@@ -258,62 +256,31 @@ void MainWindow::flowTimer() {
 
 void MainWindow::cmdGoClicked() {
   game_.nextMonth();
-  // Only windows opened from here are refreshed, and only those that show the month.
-  if (rpWindowOpen_ && citiesWindow_) citiesWindow_->monthPublish();
-  if (banksWindowOpen_) {
-    // The banks window refreshes the bank it shows: publishDep().
-  }
-  if (stockMarketOpen_) {
-    // The stock market window refreshes the stable it shows: Publish().
-  }
+  tools_.publishMonth();
 }
 
-// A checkable menu entry flips its own mark when chosen; every opener and closer ends by setting
-// the marks again from what is really open, so choosing a marked entry only fronts its window.
-void MainWindow::syncMarks() {
-  mnuBanks_->setChecked(banksWindowOpen_);
-  mnuRPs_->setChecked(rpWindowOpen_);
-  mnuStockMarket_->setChecked(stockMarketOpen_);
-  mnuShop_->setChecked(shopOpen_);
-  mnuNP_->setChecked(newspaperOpen_);
+void MainWindow::registerToolWindows() {
+  tools_.add(ToolWindow::Cities, [this] { return new CitiesWindow(game_, pictures_, this); }, mnuRPs_);
+  // Not built yet: their entries keep their ticks clear.
+  tools_.add(ToolWindow::Banks, {}, mnuBanks_);
+  tools_.add(ToolWindow::StockMarket, {}, mnuStockMarket_);
+  tools_.add(ToolWindow::Shop, {}, mnuShop_);
+  tools_.add(ToolWindow::Newspaper, {}, mnuNP_);
+  tools_.add(ToolWindow::GridMap, [this] { return new GridMapWindow(game_, pictures_, this); },
+             nullptr, /*hideOnClose=*/true);
 }
 
-void MainWindow::cmdBanksClicked() {
-  // The banks window opens here through openWindow(), its closing connected to
-  // banksWindowClosed(); then banksWindowOpen_ = true.
-  syncMarks();
-}
+void MainWindow::cmdBanksClicked() { tools_.open(ToolWindow::Banks); }
 
-void MainWindow::cmdCityClicked() {
-  openWindow(citiesWindow_, [this] {
-    auto* window = new CitiesWindow(game_, pictures_, this);
-    connect(window, &CitiesWindow::closed, this, &MainWindow::citiesWindowClosed);
-    return window;
-  });
-  rpWindowOpen_ = true;
-  syncMarks();
-}
+void MainWindow::cmdCityClicked() { tools_.open(ToolWindow::Cities); }
 
-void MainWindow::cmdStockMarketClicked() {
-  // The stock market window opens here through openWindow(); its entrance waits, so
-  // stockMarketOpen_ is set only after the show returns.
-  syncMarks();
-}
+void MainWindow::cmdStockMarketClicked() { tools_.open(ToolWindow::StockMarket); }
 
-void MainWindow::cmdShopClicked() {
-  // The shop window opens here through openWindow(); then shopOpen_ = true.
-  syncMarks();
-}
+void MainWindow::cmdShopClicked() { tools_.open(ToolWindow::Shop); }
 
-void MainWindow::cmdNPClicked() {
-  syncMarks();
-  game_.player().digest();
-}
+void MainWindow::cmdNPClicked() { game_.player().digest(); }
 
-void MainWindow::cmdGridMapClicked() {
-  // It only hides when closed, keeping its map, and carries no mark.
-  openWindow(gridMapWindow_, [this] { return new GridMapWindow(game_, pictures_, this); });
-}
+void MainWindow::cmdGridMapClicked() { tools_.open(ToolWindow::GridMap); }
 
 void MainWindow::cmdAboutClicked() {
   CreditsWindow credits(pictures_, this);
@@ -331,32 +298,5 @@ void MainWindow::consClicked() {
 }
 
 void MainWindow::cheatClicked() { game_.player().gainMoney(kCheatGift); }
-
-// --- Tool windows closing ---
-
-void MainWindow::citiesWindowClosed() {
-  rpWindowOpen_ = false;
-  syncMarks();
-}
-
-void MainWindow::banksWindowClosed() {
-  banksWindowOpen_ = false;
-  syncMarks();
-}
-
-void MainWindow::stockMarketWindowClosed() {
-  stockMarketOpen_ = false;
-  syncMarks();
-}
-
-void MainWindow::shopWindowClosed() {
-  shopOpen_ = false;
-  syncMarks();
-}
-
-void MainWindow::newspaperWindowClosed() {
-  newspaperOpen_ = false;
-  syncMarks();
-}
 
 }  // namespace gallox

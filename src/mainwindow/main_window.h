@@ -15,13 +15,12 @@
 
 #include "mainwindow/button_row.h"
 #include "mainwindow/money_fade.h"
+#include "mainwindow/tool_windows.h"
 #include "world/player_view.h"
 
 namespace gallox {
 
-class CitiesWindow;
 class Game;
-class GridMapWindow;
 class ImageButton;
 class PictureStore;
 
@@ -40,8 +39,10 @@ class MainWindow : public QMainWindow, public PlayerView {
 
   // Whether the cities or the banks window was opened from here and is still open: the month's
   // end refreshes only those.
-  bool rpWindowOpen() const { return rpWindowOpen_; }
-  bool banksWindowOpen() const { return banksWindowOpen_; }
+  bool rpWindowOpen() const { return tools_.marks().flagged(ToolWindow::Cities); }
+  bool banksWindowOpen() const { return tools_.marks().flagged(ToolWindow::Banks); }
+
+  ToolWindows& toolWindows() { return tools_; }
 
   // PlayerView
   void showMoney(const std::string& text) override;
@@ -75,13 +76,6 @@ class MainWindow : public QMainWindow, public PlayerView {
   // One step of the purse's colour fade; the flow timer calls it every 200 ms.
   void flowTimer();
 
-  // The tool windows call these when they close, so that the marks and flags follow them.
-  void citiesWindowClosed();
-  void banksWindowClosed();
-  void stockMarketWindowClosed();
-  void shopWindowClosed();
-  void newspaperWindowClosed();
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -89,35 +83,17 @@ class MainWindow : public QMainWindow, public PlayerView {
  private:
   void buildControls(QWidget& surface);
   void buildMenus();
+  // How each tool window is made, and which menu entry ticks while it is open.
+  void registerToolWindows();
   QLabel* addLabel(QWidget& surface, const char* name, QRect twips, const QFont& font,
                    Qt::Alignment alignment, const QString& text = {});
   // Centres the tip under a button of the row and names the button in it.
   void showTip(int button);
-  void syncMarks();
-
-  // Every tool window is made on first use and then reused: opening it again only brings it
-  // to the front. Callers set their flag and menu mark after this returns, so that a window
-  // whose opening waits (the stock market's entrance) is marked only once it is there.
-  template <typename Window, typename Make>
-  Window* openWindow(QPointer<Window>& window, Make make) {
-    if (!window) window = make();
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
-  }
 
   Game& game_;
   PictureStore& pictures_;
   MoneyFade fade_;
-  // What is open: the menu marks mirror these, and the month's end reads them.
-  bool rpWindowOpen_ = false;
-  bool banksWindowOpen_ = false;
-  bool stockMarketOpen_ = false;
-  bool shopOpen_ = false;
-  bool newspaperOpen_ = false;
-  QPointer<CitiesWindow> citiesWindow_;
-  QPointer<GridMapWindow> gridMapWindow_;
+  ToolWindows tools_;
 
   std::array<ImageButton*, ButtonRow::kCount> buttons_{};
   ImageButton* cheat_ = nullptr;

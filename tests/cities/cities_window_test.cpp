@@ -10,7 +10,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "cities/modal_watch.h"
+#include "support/modal_watch.h"
 #include "cities/steady_random.h"
 #include "race/race_window.h"
 #include "support/recorders.h"

@@ -14,7 +14,7 @@
 
 #include "cities/cities_window.h"
 #include "cities/grid_map_window.h"
-#include "cities/modal_watch.h"
+#include "support/modal_watch.h"
 #include "cities/steady_random.h"
 #include "mainwindow/main_window.h"
 #include "race/race_window.h"

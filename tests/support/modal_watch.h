@@ -20,7 +20,6 @@
 namespace gallox::testing {
 
 class ModalWatch : public QObject {
-  Q_OBJECT
  public:
   static constexpr int kPollMs = 5;
 
