@@ -3,7 +3,6 @@
 #include "race/race_meeting.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -30,10 +29,6 @@ constexpr double kLargestStake = 1500.0;
 constexpr std::int16_t kFinePerDoping = 150;
 // The chance per doping of slipping past the police.
 constexpr float kPoliceMiss = 0.882f;
-
-constexpr std::string_view kBlanks = " \t";
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -226,42 +221,7 @@ std::string RaceMeeting::nameAt(int selected) const {
   return std::string(horseOf(field_[static_cast<std::size_t>(selected)]).name);
 }
 
-std::optional<double> RaceMeeting::parseStake(std::string_view text) {
-  const auto first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return std::nullopt;
-  text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-
-  bool negative = false;
-  if (text.front() == '+' || text.front() == '-') {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  // Only digits with at most one point: no exponent, no hex, no words like "inf" or "nan".
-  std::size_t digits = 0;
-  std::size_t points = 0;
-  for (char c : text) {
-    if (isDigit(c))
-      ++digits;
-    else if (c == '.')
-      ++points;
-    else
-      return std::nullopt;
-  }
-  if (digits == 0 || points > 1) return std::nullopt;
-
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                            std::chars_format::fixed);
-  if (end != text.data() + text.size()) return std::nullopt;
-  if (error == std::errc::result_out_of_range) {
-    // Too many digits for a double: a huge stake, or a vanishing one when the whole part is 0.
-    const bool wholeIsZero = text.substr(0, text.find('.')).find_first_not_of('0') == std::string_view::npos;
-    value = wholeIsZero ? 0.0 : std::numeric_limits<double>::max();
-  } else if (error != std::errc()) {
-    return std::nullopt;
-  }
-  return negative ? -value : value;
-}
+std::optional<double> RaceMeeting::parseStake(std::string_view text) { return readDecimal(text); }
 
 float RaceMeeting::rateOffsetFor(int horseCount, float minAll, float maxAll) {
   const double spread = ((horseCount - 1) / static_cast<double>(maxAll) + 1.0 / minAll) / 2.0;

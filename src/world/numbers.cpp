@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #include "world/numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -52,6 +53,42 @@ std::string generalText(float value) {
   std::string text = buffer;
   if (text == "-0") text = "0";
   return text;
+}
+
+std::optional<double> readDecimal(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t";
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+
+  bool negative = false;
+  if (text.front() == '+' || text.front() == '-') {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  std::size_t digits = 0;
+  std::size_t points = 0;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9')
+      ++digits;
+    else if (c == '.')
+      ++points;
+    else
+      return std::nullopt;
+  }
+  if (digits == 0 || points > 1) return std::nullopt;
+
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
+                                            std::chars_format::fixed);
+  if (end != text.data() + text.size()) return std::nullopt;
+  if (error == std::errc::result_out_of_range) {
+    const bool wholeIsZero = text.substr(0, text.find('.')).find_first_not_of('0') == std::string_view::npos;
+    value = wholeIsZero ? 0.0 : std::numeric_limits<double>::max();
+  } else if (error != std::errc()) {
+    return std::nullopt;
+  }
+  return negative ? -value : value;
 }
 
 float roundToCents(float value) {

@@ -5,7 +5,9 @@
 // Every figure shown on screen goes through here, so that rounding is the same everywhere.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace gallox {
 
@@ -39,6 +41,12 @@ std::string twoDecimals(float amount);
 // A float joined to text: at most seven significant digits, no trailing zeros
 // ("12.5", "217.0963", "0").
 std::string generalText(float value);
+
+// A number as the player or the route file writes it: a finite decimal number with "." as the
+// separator, an optional sign and blanks around it, whatever the locale. Anything else (words,
+// exponents, hex, "inf", "nan", a comma) has no value. Digits past a double's range give its
+// largest value, or 0 when the whole part is 0.
+std::optional<double> readDecimal(std::string_view text);
 
 // A 32-bit float rounded to two decimals, halves to the even neighbour (deposits).
 float roundToCents(float value);

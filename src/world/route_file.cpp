@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #include "world/route_file.h"
 
-#include <cctype>
-#include <charconv>
+#include <array>
 #include <cmath>
 #include <fstream>
+#include <optional>
 #include <string_view>
 
 #include "world/city_table.h"
@@ -16,7 +16,14 @@ namespace gallox {
 
 namespace {
 
-constexpr int kFieldsPerRoute = 4;
+constexpr std::size_t kFieldsPerRoute = 4;
+// A route line is a few dozen characters; reading stops at a line far longer than any route,
+// so that a file without line ends cannot fill the memory.
+constexpr std::size_t kLongestLine = 1024;
+// How much of a field or of a line an error quotes, and of the file's name.
+constexpr std::size_t kQuoteLength = 40;
+constexpr std::size_t kNameLength = 160;
+constexpr std::string_view kEllipsis = "\u2026";
 
 std::string_view trimBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
@@ -25,84 +32,153 @@ std::string_view trimBlanks(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-std::vector<std::string_view> splitFields(std::string_view line) {
-  std::vector<std::string_view> fields;
+// The first four fields, and how many the line has up to four: fields past the fare are never
+// looked at, however many there are.
+struct Fields {
+  std::array<std::string_view, kFieldsPerRoute> text;
+  std::size_t count = 0;
+};
+
+Fields splitFields(std::string_view line) {
+  Fields fields;
   for (;;) {
     const auto cut = line.find(';');
-    fields.push_back(line.substr(0, cut));
-    if (cut == std::string_view::npos) break;
+    fields.text[fields.count++] = line.substr(0, cut);
+    if (cut == std::string_view::npos || fields.count == kFieldsPerRoute) break;
     line.remove_prefix(cut + 1);
   }
   return fields;
 }
 
-// A plain decimal number with "." as separator, whatever the locale: no letters, no hex,
-// no infinity or NaN.
-bool readNumber(std::string_view field, double& value) {
-  std::string_view text = trimBlanks(field);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty()) return false;
-  for (const char c : text)
-    if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-')) return false;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                            std::chars_format::fixed);
-  return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
+// The length of the UTF-8 character starting at text[at], 0 when the bytes there are not one.
+std::size_t utf8Length(std::string_view text, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  const std::size_t length = lead < 0x80   ? 1
+                             : lead < 0xC2 ? 0
+                             : lead < 0xE0 ? 2
+                             : lead < 0xF0 ? 3
+                             : lead < 0xF5 ? 4
+                                           : 0;
+  if (length == 0 || at + length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k)
+    if ((static_cast<unsigned char>(text[at + k]) & 0xC0) != 0x80) return 0;
+  return length;
+}
+
+// A piece of the file as an error shows it: at most `length` characters, cut with an ellipsis,
+// with control characters, backslashes and bytes that are not UTF-8 written out ("\0", "\x01").
+// However large or strange the file, the message stays short, printable and whole: a NUL
+// would otherwise end it before its reason.
+std::string shown(std::string_view text, std::size_t length = kQuoteLength) {
+  std::string out;
+  std::size_t characters = 0;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t bytes = utf8Length(text, at);
+    const char c = text[at];
+    std::string piece;
+    if (bytes > 1) {
+      piece = text.substr(at, bytes);
+    } else if (c == '\0') {
+      piece = "\\0";
+    } else if (c == '\t') {
+      piece = "\\t";
+    } else if (c == '\r') {
+      piece = "\\r";
+    } else if (c == '\n') {
+      piece = "\\n";
+    } else if (c == '\\') {
+      piece = "\\\\";
+    } else if (bytes == 0 || static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+      static constexpr char kHex[] = "0123456789abcdef";
+      const auto byte = static_cast<unsigned char>(c);
+      piece = {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+    } else {
+      piece = c;
+    }
+    const std::size_t width = bytes > 1 ? 1 : piece.size();
+    if (characters + width > length) return out.append(kEllipsis);
+    out += piece;
+    characters += width;
+    at += bytes > 1 ? bytes : 1;
+  }
+  return out;
+}
+
+std::string inQuotes(std::string_view text) { return "\"" + shown(text) + "\""; }
+
+enum class LineRead { Line, End, TooLong };
+
+// One line without its end, read no further than kLongestLine characters.
+LineRead readLine(std::istream& in, std::string& line) {
+  line.clear();
+  bool any = false;
+  for (char c = 0; in.get(c);) {
+    any = true;
+    if (c == '\n') return LineRead::Line;
+    if (line.size() == kLongestLine) return LineRead::TooLong;
+    line.push_back(c);
+  }
+  return any ? LineRead::Line : LineRead::End;
 }
 
 }  // namespace
 
 void RouteTable::loadConnections(const std::filesystem::path& file, const CityTable& cities) {
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw WorldError("Cannot read the route file " + file.string() + ".");
+  if (!in) throw WorldError("Cannot read the route file " + shown(file.string(), kNameLength) + ".");
   read(in, file.string(), cities);
 }
 
 void RouteTable::read(std::istream& in, const std::string& fileName, const CityTable& cities) {
+  const std::string name = shown(fileName, kNameLength);
   std::vector<RouteRec> routes;
   std::string line;
-  int lineNumber = 0;
+  std::size_t lineNumber = 0;
   const auto fail = [&](const std::string& fault) {
-    throw WorldError("Route file " + fileName + ", line " + std::to_string(lineNumber) + ": " +
-                     fault);
+    throw WorldError("Route file " + name + ", line " + std::to_string(lineNumber) + ": " + fault);
   };
-  while (std::getline(in, line)) {
+  for (;;) {
+    const LineRead got = readLine(in, line);
+    if (got == LineRead::End) break;
     ++lineNumber;
+    if (got == LineRead::TooLong)
+      fail("the line is longer than " + std::to_string(kLongestLine) + " characters: " + inQuotes(line) +
+           ".");
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!line.empty() && line.front() == '#') continue;
 
-    const auto fields = splitFields(line);
-    if (fields.size() < kFieldsPerRoute)
+    const Fields fields = splitFields(line);
+    if (fields.count < kFieldsPerRoute)
       fail("a route needs four fields, vehicle;city;city;fare, but this line has " +
-           std::to_string(fields.size()) + ".");
+           std::to_string(fields.count) + ".");
     if (static_cast<int>(routes.size()) == kMaxRoutes)
       fail("there are more than " + std::to_string(kMaxRoutes) + " routes.");
 
-    double vehicle = 0.0;
-    if (!readNumber(fields[0], vehicle))
-      fail("the vehicle code \"" + std::string(fields[0]) + "\" is not a number.");
-    const double code = roundHalfEven(vehicle);
+    const std::optional<double> vehicle = readDecimal(fields.text[0]);
+    if (!vehicle) fail("the vehicle code " + inQuotes(fields.text[0]) + " is not a number.");
+    const double code = roundHalfEven(*vehicle);
     if (code < 0.0 || code >= kVehicleCount)
-      fail("the vehicle code " + std::string(trimBlanks(fields[0])) +
+      fail("the vehicle code " + shown(trimBlanks(fields.text[0])) +
            " is not one of 0 (Bus), 1 (Train), 2 (Airplane) or 3 (Ship).");
 
     RouteRec route;
     route.vehicleCode = static_cast<int>(code);
-    for (int end = 1; end <= 2; ++end) {
-      const std::string_view name = trimBlanks(fields[static_cast<std::size_t>(end)]);
-      if (!cities.isCity(name)) fail("\"" + std::string(name) + "\" is not one of the cities.");
-      (end == 1 ? route.fromCity : route.toCity) = static_cast<std::int16_t>(cities.cityIndex(name));
+    for (std::size_t end = 1; end <= 2; ++end) {
+      const std::string_view city = trimBlanks(fields.text[end]);
+      if (!cities.isCity(city)) fail(inQuotes(city) + " is not one of the cities.");
+      (end == 1 ? route.fromCity : route.toCity) = static_cast<std::int16_t>(cities.cityIndex(city));
     }
 
-    double fare = 0.0;
-    if (!readNumber(fields[3], fare))
-      fail("the fare \"" + std::string(fields[3]) + "\" is not a number.");
-    if (fare < 0.0) fail("the fare " + std::string(trimBlanks(fields[3])) + " is negative.");
-    route.fare = static_cast<float>(fare);
-    if (!std::isfinite(route.fare)) fail("the fare " + std::string(trimBlanks(fields[3])) + " is too large.");
+    const std::optional<double> fare = readDecimal(fields.text[3]);
+    if (!fare) fail("the fare " + inQuotes(fields.text[3]) + " is not a number.");
+    const std::string fareText = shown(trimBlanks(fields.text[3]));
+    if (*fare < 0.0) fail("the fare " + fareText + " is negative.");
+    route.fare = static_cast<float>(*fare);
+    if (!std::isfinite(route.fare)) fail("the fare " + fareText + " is too large.");
 
     routes.push_back(route);
   }
-  if (in.bad()) throw WorldError("Cannot read the route file " + fileName + ".");
+  if (in.bad()) throw WorldError("Cannot read the route file " + name + ".");
   routes_ = std::move(routes);
 }
 

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "world/city_table.h"
 
@@ -105,6 +107,46 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"0;Bath;Bristol;1e3", "is not a number"},
                       BadLine{"0;Bath;Bristol;-2", "the fare -2 is negative"},
                       BadLine{"0;Bath;Bristol;1" + std::string(60, '0'), "too large"}));
+
+// Whatever the file holds, the start-up's message box shows the fault at once: a field is
+// quoted short and cut, and a control character cannot end the message before its reason.
+TEST_F(RouteFileTest, MessagesQuoteAShortPrintablePartOfTheField) {
+  const std::string longName(900, 'A');
+  const std::string quotedA = "\"" + std::string(40, 'A') + "\u2026\" is not one of the cities.";
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"0;Bath;Bristol;" + std::string(10'000'000, '7') + "x",
+       "line 1: the line is longer than 1024 characters: \"0;Bath;Bristol;7777777777777777777777777\u2026\"."},
+      {"0;Bath;" + longName + ";5", "line 1: " + quotedA},
+      {"0;Bath;Bristol;" + std::string(900, '1') + "x",
+       "line 1: the fare \"" + std::string(40, '1') + "\u2026\" is not a number."},
+      {std::string("0;Bath;Lon\0don;5", 16), "line 1: \"Lon\\0don\" is not one of the cities."},
+      {"0;Bath;Lon\tdon\x01\x7f;5", "\"Lon\\tdon\\x01\\x7f\" is not one of the cities."},
+      {"0;Bath;Lon\rdon;5", "\"Lon\\rdon\" is not one of the cities."},
+      {"0;Bath;B\xe4th\xff;5", "\"B\\xe4th\\xff\" is not one of the cities."},
+      {"0;Bath;B\u00e4th\\;5", "\"B\u00e4th\\\\\" is not one of the cities."},
+      {"0;Bath;" + std::string(39, 'A') + "\u00e4\u00e4;5", std::string(39, 'A') + "\u00e4\u2026\""},
+      {"0;Bath;" + std::string(39, 'A') + "\x01;5", std::string(39, 'A') + "\u2026\""},
+  };
+  for (const auto& [line, shown] : cases) {
+    const std::string error = errorOf(line + "\n");
+    EXPECT_THAT(error, HasSubstr(shown)) << error.substr(0, 300);
+    EXPECT_LT(error.size(), 200u);
+    EXPECT_EQ(std::string(error.c_str()), error) << "no NUL cuts the message";
+  }
+}
+
+TEST_F(RouteFileTest, ALongOrBrokenFileNameIsShownShortAndWhole) {
+  std::istringstream in("x\n");
+  const std::string name = std::string(5000, 'd') + std::string("\0\n/cons.htx", 11);
+  try {
+    table.read(in, name, cities);
+    FAIL() << "a line without routes must stop the start";
+  } catch (const WorldError& error) {
+    const std::string message = error.what();
+    EXPECT_LT(message.size(), 300u);
+    EXPECT_THAT(message, HasSubstr("a route needs four fields"));
+  }
+}
 
 TEST_F(RouteFileTest, MissingFileIsNamed) {
   try {
