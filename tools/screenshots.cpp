@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+// Takes pictures of the game's windows as the screen shows them, from a world started with a
+// fixed seed, so that the same code gives the same pictures: the main window, the cities
+// window, a race under way and, where the game has it, the banks window.
+//
+//   gallox_screenshots OUTPUT_FOLDER
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+#include "mainwindow/main_window.h"
+#include "race/race_window.h"
+#include "world/game.h"
+#include "world/look.h"
+#include "world/messenger.h"
+#include "world/picture_store.h"
+#include "world/random_source.h"
+
+namespace {
+
+constexpr std::uint32_t kSeed = 2010;
+constexpr int kRaceTicks = 70;
+
+class QuietMessenger final : public gallox::Messenger {
+ public:
+  void showMessage(const std::string&) override {}
+};
+
+// Lets the windows lay themselves out and paint what changed, as the event loop would.
+void settle() {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 50) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// What the screen shows of the window: its painted surface, not a fresh rendering of it.
+bool save(QWidget& window, const QDir& folder, const QString& name) {
+  settle();
+  const QPixmap shot = window.screen()->grabWindow(window.winId());
+  const QString path = folder.filePath(name);
+  if (shot.isNull() || !shot.save(path)) {
+    std::fprintf(stderr, "gallox_screenshots: could not save %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+QWidget* topLevel(const char* className) {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->isVisible() && window->inherits(className)) return window;
+  return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: gallox_screenshots OUTPUT_FOLDER\n");
+    return 2;
+  }
+  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  if (!folder.exists() && !QDir().mkpath(folder.path())) {
+    std::fprintf(stderr, "gallox_screenshots: cannot make %s\n", argv[1]);
+    return 1;
+  }
+  gallox::installFontSubstitutions();
+
+  gallox::ClockRandomSource random(kSeed);
+  QuietMessenger messenger;
+  gallox::Game game(random, messenger);
+  gallox::PictureStore pictures;
+  gallox::MainWindow window(game, pictures);
+  game.startUp(GALLOX_ROUTE_FILE);
+  window.show();
+  bool saved = save(window, folder, QStringLiteral("main_window.png"));
+
+  window.cmdCityClicked();
+  if (QWidget* cities = topLevel("gallox::CitiesWindow")) {
+    cities->move(window.x(), window.y() + window.height() + 40);
+    saved = save(*cities, folder, QStringLiteral("cities.png")) && saved;
+    cities->close();
+  } else {
+    std::fprintf(stderr, "gallox_screenshots: the cities window did not open\n");
+    saved = false;
+  }
+
+  {
+    // The meeting as the cities window opens it, but shown without waiting for it to end,
+    // and ticked here rather than by its timer, so that each picture is the same moment.
+    gallox::RaceWindow race(game, pictures);
+    race.sendData(3, QStringLiteral("London"), 8);
+    race.showInfo();
+    race.initFirstRace();
+    race.show();
+    // A stake of 40 on the first horse in the list that takes it.
+    auto* horses = race.findChild<QComboBox*>(QStringLiteral("cmbHorse"));
+    auto* start = race.findChild<QPushButton*>(QStringLiteral("startRace"));
+    race.findChild<QLineEdit*>(QStringLiteral("txtBet"))->setText(QStringLiteral("40"));
+    for (int horse = 0; horse < horses->count() && !start->isEnabled(); ++horse) {
+      horses->setCurrentIndex(horse);
+      race.findChild<QPushButton*>(QStringLiteral("setBet"))->click();
+    }
+    start->click();
+    // No blinking text cursor: every run gives the same picture.
+    horses->setFocus();
+    for (QTimer* timer : race.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly)) timer->stop();
+    for (int tick = 0; tick < kRaceTicks; ++tick) {
+      race.tickTimer();
+      QCoreApplication::processEvents();
+    }
+    saved = save(race, folder, QStringLiteral("race.png")) && saved;
+    race.hide();
+  }
+
+  // The banks window is there once the game has one; the picture waits for it until then.
+  window.cmdBanksClicked();
+  if (QWidget* banks = topLevel("gallox::BanksWindow")) {
+    saved = save(*banks, folder, QStringLiteral("banks.png")) && saved;
+    banks->close();
+  } else {
+    std::printf("no banks window yet: no banks.png\n");
+  }
+  return saved ? 0 : 1;
+}
