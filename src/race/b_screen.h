@@ -57,10 +57,28 @@ class BScreen {
     }
   };
   const QImage& written(const QString& text);
+  // Lays the track under the scroll position on the given part of the view, and the back
+  // colour where the track does not reach.
+  void showTrack(const QRect& part);
+  // Notes a part of the view drawn on after the track: the next bgCls lays the track there.
+  // `wasAsLeft` is viewAsLeft() from before the drawing.
+  void drawnOn(const QRect& part, bool wasAsLeft);
+  // Whether the view's pixels are as this screen last left them.
+  bool viewAsLeft() const;
+  // Whether the view still holds the track under the same scroll position, except where it was
+  // drawn on since: then the next frame lays the track only there.
+  bool trackStillShown() const;
 
   PictureArea* view_ = nullptr;
   const QImage* source_ = nullptr;
   ViewScroll scroll_;
+  // A frame changes only where the horses and their names were and are, a small part of the
+  // view; the rest keeps the track from the frame before. The keys tell whether the view's
+  // pixels or the track were changed by anything else meanwhile.
+  QRegion drawn_;
+  qint64 viewKey_ = 0;
+  qint64 sourceKey_ = 0;
+  QPoint shownScroll_;
   // The same few names and places are written on every frame, and writing text costs more than
   // the rest of a frame; each is written once and laid on as a picture afterwards.
   QHash<WrittenText, QImage> written_;

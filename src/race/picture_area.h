@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QRegion>
 
 namespace gallox {
 
@@ -14,6 +15,8 @@ struct PictureArea {
   QImage image;
   QFont font;
   QColor textColour;
+  // The pixels drawn on since the screen last showed them: only these need showing again.
+  QRegion changed = {};
 };
 
 }  // namespace gallox

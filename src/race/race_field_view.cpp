@@ -20,6 +20,9 @@ RaceFieldView::RaceFieldView(QSize inner, QWidget* parent) : QFrame(parent) {
   // Moves without a button held end a drag, so they must arrive too.
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
+  // The picture and the border cover every pixel: nothing of the window needs painting under
+  // the view, which is repainted on every tick of a race.
+  setAttribute(Qt::WA_OpaquePaintEvent);
 
   area_.image = QImage(inner, QImage::Format_RGB32);
   area_.image.fill(palette().color(QPalette::Base));
@@ -27,10 +30,19 @@ RaceFieldView::RaceFieldView(QSize inner, QWidget* parent) : QFrame(parent) {
   area_.textColour = palette().color(QPalette::WindowText);
 }
 
+void RaceFieldView::showChanges() {
+  if (area_.changed.isEmpty()) return;
+  update(area_.changed.translated(contentsRect().topLeft()));
+  area_.changed = QRegion();
+}
+
 void RaceFieldView::paintEvent(QPaintEvent* event) {
   {
+    // Only what the event asks for: on a race's tick, the few places the horses left and reached.
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), area_.image);
+    const QPoint origin = contentsRect().topLeft();
+    for (const QRect& part : event->region() & contentsRect())
+      painter.drawImage(part.topLeft(), area_.image, part.translated(-origin));
   }
   QFrame::paintEvent(event);
 }

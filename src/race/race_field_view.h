@@ -19,6 +19,8 @@ class RaceFieldView : public QFrame {
 
   PictureArea& area() { return area_; }
   const PictureArea& area() const { return area_; }
+  // Asks for the parts of the picture drawn on since the last time to be shown again.
+  void showChanges();
 
  signals:
   void mouseMoved(Qt::MouseButtons buttons, QPointF position);

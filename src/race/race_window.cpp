@@ -242,7 +242,7 @@ void RaceWindow::drawRace() {
       scr_.setColor(kNameColour);
     }
   }
-  racefield_->update();
+  racefield_->showChanges();
 }
 
 void RaceWindow::racefieldMouseMove(Qt::MouseButtons buttons, QPointF position) {

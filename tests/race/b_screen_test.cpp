@@ -147,6 +147,57 @@ class BScreenTest : public QObject {
     QCOMPARE(view.image, black);
   }
 
+  // Each frame lays the track again only where the last one drew; it must still come out as
+  // the same frame composed on a fresh view, and say which pixels the screen must show anew.
+  void aFrameOverTheLastIsTheFrameDrawnAfresh_data() {
+    QTest::addColumn<int>("scrollTo");
+    QTest::addColumn<bool>("paintedOver");
+    QTest::newRow("the view kept") << 0 << false;
+    QTest::newRow("the view scrolled") << 15 << false;
+    QTest::newRow("the view painted on by another") << 0 << true;
+  }
+  void aFrameOverTheLastIsTheFrameDrawnAfresh() {
+    QFETCH(int, scrollTo);
+    QFETCH(bool, paintedOver);
+    const MaskedSprite horse = smallHorse();
+    auto frame = [&horse](BScreen& screen, int x) {
+      screen.bgCls();
+      screen.Blit(horse.sprite, horse.mask, x, 20);
+      screen.Echo(x + 5, 17, QStringLiteral("Lord"));
+    };
+    frame(scr, 10);
+    QCOMPARE(view.changed, QRegion(view.image.rect()));
+    view.changed = QRegion();
+
+    if (scrollTo != 0) {
+      scr.drag(0, 0);
+      scr.drag(scrollTo, 0);
+    }
+    if (paintedOver) QPainter(&view.image).fillRect(QRect(50, 0, 10, 10), Qt::red);
+    frame(scr, 14);
+
+    PictureArea fresh{QImage(kView, QImage::Format_RGB32), view.font, view.textColour};
+    BScreen afresh;
+    afresh.Setup(fresh, track, track.width(), track.height());
+    if (scrollTo != 0) {
+      afresh.drag(0, 0);
+      afresh.drag(scrollTo, 0);
+    }
+    frame(afresh, 14);
+    QCOMPARE(view.image, fresh.image);
+
+    if (scrollTo != 0 || paintedOver) {
+      QCOMPARE(view.changed, QRegion(view.image.rect()));
+    } else {
+      // Where the horse and its name were and are now, and nothing far from them.
+      QVERIFY(view.changed.contains(QRect(10, 20, 8, 4)));
+      QVERIFY(view.changed.contains(QPoint(15, 18)));
+      QVERIFY(view.changed.contains(QPoint(19, 18)));
+      QVERIFY(!view.changed.contains(QPoint(5, 5)));
+      QVERIFY(!view.changed.contains(QPoint(55, 35)));
+    }
+  }
+
  private:
   QImage track;
   PictureArea view;
