@@ -3,12 +3,12 @@
 #include "cities/cities_window.h"
 
 #include <QMouseEvent>
-#include <QPointer>
 #include <string>
 
 #include "race/race_window.h"
 #include "world/game.h"
 #include "world/look.h"
+#include "world/modal_dialog.h"
 #include "world/picture_store.h"
 #include "world/wait_window.h"
 
@@ -179,14 +179,12 @@ void CitiesWindow::monthPublish() {
 
 void CitiesWindow::cmdTravelClicked() {
   if (desk_.payFare()) {
-    const QPointer<CitiesWindow> alive(this);
     Player& player = game_.player();
     const std::string destination = desk_.cityName();
-    WaitWindow::showWait(pictures_, QString(),
-                         QStringLiteral("You are travelling to the desired destination."),
-                         kJourneyMs, this);
     // The fare is paid: the journey ends in the city chosen even if this window went meanwhile.
-    if (!alive) {
+    if (!WaitWindow::showWait(pictures_, QString(),
+                              QStringLiteral("You are travelling to the desired destination."),
+                              kJourneyMs, this)) {
       player.setLocation(destination);
       return;
     }
@@ -205,11 +203,11 @@ void CitiesWindow::cmdEnterClicked() {
 }
 
 void CitiesWindow::runMeeting(const TravelDesk::Meeting& meeting) {
-  RaceWindow race(game_, pictures_, this);
-  race.sendData(meeting.races, QString::fromStdString(meeting.city), meeting.horses);
-  race.showInfo();
-  race.initFirstRace();
-  race.exec();
+  auto* race = new RaceWindow(game_, pictures_, this);
+  race->sendData(meeting.races, QString::fromStdString(meeting.city), meeting.horses);
+  race->showInfo();
+  race->initFirstRace();
+  execOwned(race);
 }
 
 bool CitiesWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -6,12 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
 #include "race/race_field_view.h"
 #include "world/game.h"
 #include "world/look.h"
+#include "world/modal_dialog.h"
 #include "world/picture_store.h"
 
 namespace gallox {
@@ -203,7 +205,7 @@ void RaceWindow::nextRaceClick() {
   fillHorseList();
   drawRace();
   msg_->clear();
-  showFine(police);
+  if (!showFine(police)) return;
   nextRace_->setText(QStringLiteral("Skip Race"));
   showInfo();
   setBet_->setEnabled(true);
@@ -266,19 +268,24 @@ void RaceWindow::fillHorseList() {
   cmbHorseClick(cmbHorse_->currentIndex());
 }
 
-void RaceWindow::showFine(const RaceMeeting::PoliceResult& police) {
-  if (!police.caught) return;
-  QMessageBox box(QMessageBox::NoIcon, kTitle, QString::fromStdString(police.message), QMessageBox::Ok, this);
-  box.exec();
+bool RaceWindow::showFine(const RaceMeeting::PoliceResult& police) {
+  if (!police.caught) return true;
+  const QPointer<RaceWindow> alive(this);
+  execOwned(new QMessageBox(QMessageBox::NoIcon, kTitle, QString::fromStdString(police.message),
+                            QMessageBox::Ok, this));
+  return !alive.isNull();
 }
 
 void RaceWindow::reject() {
-  QMessageBox question(QMessageBox::NoIcon, kTitle, QStringLiteral("Are you sure you want to leave?"),
-                       QMessageBox::Yes | QMessageBox::No, this);
-  if (question.exec() != QMessageBox::Yes) return;
+  // The meeting may go while the question is open, when the window it belongs to is closed.
+  const QPointer<RaceWindow> alive(this);
+  const int answer = execOwned(new QMessageBox(QMessageBox::NoIcon, kTitle,
+                                               QStringLiteral("Are you sure you want to leave?"),
+                                               QMessageBox::Yes | QMessageBox::No, this));
+  if (!alive || answer != QMessageBox::Yes) return;
   // A race left before its end is over for good: its stake is lost and nothing more is paid.
   tick_->stop();
-  showFine(meeting_.policeCheck());
+  if (!showFine(meeting_.policeCheck())) return;
   QDialog::reject();
 }
 

@@ -55,7 +55,8 @@ class RaceWindow : public QDialog {
   void drawRace();
   void racefieldMouseMove(Qt::MouseButtons buttons, QPointF position);
   void fillHorseList();
-  void showFine(const RaceMeeting::PoliceResult& police);
+  // The police fine, if any, in a message box; false when this window went while it was open.
+  bool showFine(const RaceMeeting::PoliceResult& police);
 
   RaceMeeting meeting_;
   BScreen scr_;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #include "world/bank.h"
 
+#include <algorithm>
+
 #include "world/messenger.h"
 #include "world/numbers.h"
 #include "world/player.h"
@@ -52,8 +54,9 @@ void Bank::payLoan() {
 }
 
 void Bank::updateDeposit() {
-  const float grown = depInt_ * curDep_ / 100.0f;
-  curDep_ = roundToCents(grown);
+  const float grown = roundToCents(depInt_ * curDep_ / 100.0f);
+  // A deposit paid in beyond the limit keeps what it holds; it only stops growing.
+  curDep_ = grown > kDepositLimit ? std::max(curDep_, kDepositLimit) : grown;
 }
 
 void Bank::deposit() {

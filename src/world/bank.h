@@ -13,6 +13,12 @@ class Player;
 
 class Bank {
  public:
+  // A deposit grows no further by itself: ten thousand million pounds is centuries of play away,
+  // and far enough below the float's own end that the purse can take every bank's deposit at
+  // once. Left to grow, the last bank's deposit would reach infinity in about fifteen
+  // thousand months.
+  static constexpr float kDepositLimit = 1e10f;
+
   Bank(Player& player, Messenger& messenger);
 
   const std::string& BankName() const { return bankName_; }

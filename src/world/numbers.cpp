@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #include "world/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -26,9 +27,17 @@ Int clampedStore(double x) {
   return static_cast<Int>(r);
 }
 
+// A figure on screen never reads "inf" or "nan": like the fixed-width stores, an amount past the
+// float's range is held at its end, and one that is no number at all reads 0.
+double shownValue(double value) {
+  if (std::isnan(value)) return 0.0;
+  constexpr double kEnd = std::numeric_limits<float>::max();
+  return std::clamp(value, -kEnd, kEnd);
+}
+
 std::string fixed2(double value) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.2f", value);
+  std::snprintf(buffer, sizeof buffer, "%.2f", shownValue(value));
   std::string text = buffer;
   // A tiny negative amount rounds to zero; the player should not read "-0.00".
   if (text == "-0.00") text = "0.00";
@@ -49,7 +58,7 @@ std::string twoDecimals(float amount) { return fixed2(static_cast<double>(amount
 
 std::string generalText(float value) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
+  std::snprintf(buffer, sizeof buffer, "%.7g", shownValue(static_cast<double>(value)));
   std::string text = buffer;
   if (text == "-0") text = "0";
   return text;

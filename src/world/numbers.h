@@ -32,7 +32,9 @@ std::int64_t wholePart(double x);
 std::uint8_t toByte(double x);
 std::int16_t toInt16(double x);
 
-// "GBP 150.00", "-GBP 12.00": the purse and every bank and stock amount.
+// "GBP 150.00", "-GBP 12.00": the purse and every bank and stock amount. Like the other texts
+// here it never reads "inf" or "nan": an amount past the float's range shows the range's end,
+// and one that is no number at all shows 0.
 std::string moneyText(float amount);
 
 // "12.50", "-12.50": at least one whole digit and exactly two decimals.

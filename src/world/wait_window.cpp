@@ -3,10 +3,14 @@
 #include "world/wait_window.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
+#include <QScreen>
 
 #include "world/look.h"
+#include "world/modal_dialog.h"
 #include "world/picture_store.h"
 
 namespace gallox {
@@ -106,18 +110,30 @@ void WaitWindow::animatorTick() {
   waitFrame_ = waitFrame_ + 1 > kFrames - 1 ? 0 : waitFrame_ + 1;
 }
 
-void WaitWindow::showWait(PictureStore& pictures, const QString& header, const QString& message,
+bool WaitWindow::showWait(PictureStore& pictures, const QString& header, const QString& message,
                           int ms, QWidget* parent) {
-  if (ms < 1) return;
-  WaitWindow window(pictures, parent);
-  if (!header.isEmpty()) window.header_->setText(header);
+  const QPointer<QWidget> owner(parent);
+  if (ms < 1) return true;
+  auto* window = new WaitWindow(pictures, parent);
+  if (!header.isEmpty()) window->header_->setText(header);
   if (!message.isEmpty()) {
-    window.msg_->setText(message);
-    fitOnOneLine(*window.msg_);
+    window->msg_->setText(message);
+    fitOnOneLine(*window->msg_);
   }
-  window.closer_->setInterval(ms);
-  window.closer_->start();
-  window.exec();
+  window->centreOnScreen();
+  window->closer_->setInterval(ms);
+  window->closer_->start();
+  execOwned(window);
+  return !parent || owner;
+}
+
+void WaitWindow::centreOnScreen() {
+  const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+  const QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect placed(QPoint(), frameGeometry().size());
+  placed.moveCenter(screen->geometry().center());
+  move(placed.topLeft());
 }
 
 }  // namespace gallox

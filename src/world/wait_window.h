@@ -21,9 +21,11 @@ class WaitWindow : public QDialog {
 
   WaitWindow(PictureStore& pictures, QWidget* parent = nullptr);
 
-  // Shows the window modally for ms milliseconds; an empty header keeps "Please wait...".
-  // A duration below one millisecond returns at once.
-  static void showWait(PictureStore& pictures, const QString& header, const QString& message,
+  // Shows the window modally, centred on the screen, for ms milliseconds; an empty header keeps
+  // "Please wait...". A duration below one millisecond returns at once. The parent may go while
+  // the player waits (its wait window goes with it): the result says whether it is still there,
+  // and a caller whose parent is gone must not touch it.
+  static bool showWait(PictureStore& pictures, const QString& header, const QString& message,
                        int ms, QWidget* parent = nullptr);
 
   QString heading() const { return header_->text(); }
@@ -35,6 +37,8 @@ class WaitWindow : public QDialog {
   static const std::array<QPixmap, kFrames>& frames();
 
  private:
+  void centreOnScreen();
+
   QLabel* header_;
   QLabel* msg_;
   QLabel* ani_;

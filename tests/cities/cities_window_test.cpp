@@ -228,6 +228,40 @@ class CitiesWindowTest : public QObject {
     QCOMPARE(enterAndLeave(window), QString());
     QCOMPARE(world_->game.player().Money(), 130.0f);
   }
+
+  // The window may go while the player waits or races (closed from elsewhere): what was paid for
+  // still happens, and nothing that went with the window is touched afterwards.
+  void theWindowMayGoDuringAJourneyOrAMeeting() {
+    choose(open(), QStringLiteral("Southampton"));
+    {
+      ModalWatch watch([this](QWidget* modal) {
+        if (qobject_cast<WaitWindow*>(modal)) window_.reset();
+      });
+      button(*window_, "cmdTravel").click();
+      QCOMPARE(watch.answered(), 1);
+    }
+    QVERIFY(!window_);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(world_->game.player().Location(), std::string("Southampton"));
+    QCOMPARE(world_->game.player().Money(), 135.0f);
+
+    // At the meeting, while the player is asked whether to leave.
+    open();
+    {
+      ModalWatch watch([this](QWidget* modal) {
+        if (qobject_cast<RaceWindow*>(modal)) modal->close();
+        else if (qobject_cast<QMessageBox*>(modal)) window_.reset();
+      });
+      world_->random.racing = true;
+      button(*window_, "cmdEnter").click();
+      world_->random.racing = false;
+      QCOMPARE(watch.answered(), 2);
+    }
+    QVERIFY(!window_);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(world_->game.RPs()[11].RacesFinished());
+    QCOMPARE(world_->game.player().Money(), 120.0f);
+  }
 };
 
 }  // namespace gallox

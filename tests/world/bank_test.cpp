@@ -147,6 +147,25 @@ TEST_F(BankTest, DepositGrowsToTheCentMonthByMonth) {
   EXPECT_EQ(bank.YourDep(), 50.0f);
 }
 
+TEST_F(BankTest, DepositLeftForCenturiesStopsAtTheLimit) {
+  open("Quatrix", 10000, 0.06f, 100.5f);
+  player.setMoney(10000.0f);
+  bank.deposit();
+  float last = bank.CurDep();
+  for (int month = 1; month <= 20000; ++month) {
+    bank.updateDeposit();
+    ASSERT_GE(bank.CurDep(), last) << "month " << month;
+    last = bank.CurDep();
+  }
+  EXPECT_EQ(bank.CurDep(), Bank::kDepositLimit);
+  EXPECT_EQ(bank.YourDep(), 10000.0f);
+
+  // The whole of it comes out as money the purse can hold and show.
+  bank.pick();
+  EXPECT_EQ(player.Money(), Bank::kDepositLimit);
+  EXPECT_EQ(view.money, "GBP 10000000000.00");
+}
+
 TEST_F(BankTest, DepositRefusedWithoutMoneyAndWithdrawnWhole) {
   open("Quatrix", 10000, 0.06f, 100.5f);
   player.setMoney(9999.0f);

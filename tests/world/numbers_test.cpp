@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "world/game_month.h"
 
 namespace gallox {
@@ -42,6 +44,19 @@ TEST(Numbers, MoneyText) {
   EXPECT_EQ(moneyText(-0.001f), "GBP 0.00");
   EXPECT_EQ(twoDecimals(12.5f), "12.50");
   EXPECT_EQ(twoDecimals(-12.5f), "-12.50");
+}
+
+TEST(Numbers, NoTextReadsInfOrNan) {
+  constexpr float kInf = std::numeric_limits<float>::infinity();
+  constexpr float kNan = std::numeric_limits<float>::quiet_NaN();
+  const std::string largest = "340282346638528859811704183484516925440.00";
+  EXPECT_EQ(moneyText(kInf), "GBP " + largest);
+  EXPECT_EQ(moneyText(-kInf), "-GBP " + largest);
+  EXPECT_EQ(moneyText(std::numeric_limits<float>::max()), "GBP " + largest);
+  EXPECT_EQ(moneyText(kNan), "GBP 0.00");
+  EXPECT_EQ(twoDecimals(-kInf), "-" + largest);
+  EXPECT_EQ(generalText(kInf), "3.402823e+38");
+  EXPECT_EQ(generalText(kNan), "0");
 }
 
 TEST(Numbers, GeneralTextOfAFloat) {

@@ -20,6 +20,8 @@ class WaitWindowTest : public QObject {
   void headingIsFreshOnEveryWait();
   void barCyclesThroughSevenFrames();
   void holdsForTheDurationAndNoLonger();
+  void opensCentredOnTheScreen();
+  void endsWhenTheWindowItBelongsToGoes();
 
  private:
   struct Seen {
@@ -105,6 +107,36 @@ void WaitWindowTest::holdsForTheDurationAndNoLonger() {
   QVERIFY(clock.elapsed() < 100);
   QCoreApplication::processEvents();
   QVERIFY(!shown);
+}
+
+void WaitWindowTest::opensCentredOnTheScreen() {
+  QWidget owner;
+  owner.setGeometry(10, 20, 200, 100);
+  owner.show();
+  QRect placed;
+  QTimer::singleShot(0, [&placed] {
+    if (QWidget* window = QApplication::activeModalWidget()) placed = window->geometry();
+  });
+  WaitWindow::showWait(pictures_, QString(), QString(), 40, &owner);
+  const QPoint centre = owner.screen()->geometry().center();
+  // Placed before it is shown, the window cannot know its frame yet: a border's width is allowed.
+  QVERIFY2((placed.center() - centre).manhattanLength() <= 4,
+           qPrintable(QStringLiteral("at %1, %2").arg(placed.x()).arg(placed.y())));
+}
+
+void WaitWindowTest::endsWhenTheWindowItBelongsToGoes() {
+  auto* owner = new QWidget;
+  owner->show();
+  QTimer::singleShot(20, [owner] { delete owner; });
+  QElapsedTimer clock;
+  clock.start();
+  QVERIFY(!WaitWindow::showWait(pictures_, QString(), QStringLiteral("A long way"), 5000, owner));
+  QVERIFY(clock.elapsed() < 2000);
+  QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+  QWidget stays;
+  QVERIFY(WaitWindow::showWait(pictures_, QString(), QString(), 10, &stays));
+  QVERIFY(WaitWindow::showWait(pictures_, QString(), QString(), 10));
 }
 
 }  // namespace gallox
