@@ -3,7 +3,9 @@
 #include "mainwindow/main_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QIcon>
+#include <QInputDialog>
 #include <QMenuBar>
 
 #include "cities/cities_window.h"
@@ -11,6 +13,8 @@
 #include "mainwindow/credits_window.h"
 #include "mainwindow/image_button.h"
 #include "mainwindow/licence_window.h"
+#include "shop/newspaper_window.h"
+#include "shop/shop_window.h"
 #include "world/game.h"
 #include "world/look.h"
 #include "world/picture_store.h"
@@ -41,6 +45,18 @@ void paintText(QLabel& label, Colour colour) {
   label.setPalette(palette);
 }
 
+// Until the banks window is built, the console's bank commands find nothing to work.
+class NoBanksWindowYet final : public ConsoleBanks {
+ public:
+  int selectedBank() override { return 0; }
+  void selectBank(int) override {}
+  void borrow() override {}
+  void repay() override {}
+  void deposit() override {}
+  void pick() override {}
+  void show() override {}
+};
+
 }  // namespace
 
 MainWindow::MainWindow(Game& game, PictureStore& pictures, QWidget* parent)
@@ -48,7 +64,10 @@ MainWindow::MainWindow(Game& game, PictureStore& pictures, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       game_(game),
-      pictures_(pictures) {
+      pictures_(pictures),
+      shopDesk_(game.player(), game.messenger()),
+      consoleBanks_(std::make_unique<NoBanksWindowYet>()),
+      console_(game.player(), shopDesk_, *consoleBanks_) {
   setWindowTitle(QStringLiteral("Gallox Sprintz 2"));
   QIcon icon;
   for (const int side : {16, 24, 32, 48, 64})
@@ -245,7 +264,7 @@ bool MainWindow::newspaperOpen() const { return tools_.marks().ticked(ToolWindow
 void MainWindow::openNewspaper() { tools_.open(ToolWindow::Newspaper); }
 
 void MainWindow::reloadNewspaper() {
-  // The open newspaper window shows the month's issue again here.
+  if (auto* paper = tools_.find<NewspaperWindow>(ToolWindow::Newspaper)) paper->reload();
 }
 
 void MainWindow::flowTimer() {
@@ -264,8 +283,9 @@ void MainWindow::registerToolWindows() {
   // Not built yet: their entries keep their ticks clear.
   tools_.add(ToolWindow::Banks, {}, mnuBanks_);
   tools_.add(ToolWindow::StockMarket, {}, mnuStockMarket_);
-  tools_.add(ToolWindow::Shop, {}, mnuShop_);
-  tools_.add(ToolWindow::Newspaper, {}, mnuNP_);
+  tools_.add(ToolWindow::Shop, [this] { return new ShopWindow(shopDesk_, pictures_, this); }, mnuShop_);
+  tools_.add(ToolWindow::Newspaper, [this] { return new NewspaperWindow(game_.news(), pictures_, this); },
+             mnuNP_);
   tools_.add(ToolWindow::GridMap, [this] { return new GridMapWindow(game_, pictures_, this); },
              nullptr, /*hideOnClose=*/true);
 }
@@ -293,8 +313,25 @@ void MainWindow::mnuLicenceClicked() {
 }
 
 void MainWindow::consClicked() {
-  // The console's input loop runs here: ask for a command, hand it to the console, let the
-  // fade and the messages move on, and ask again until the player enters nothing.
+  // The box is the main window's child on the heap: should the main window go while the box
+  // waits, the box goes with it and the loop stops without touching either again.
+  const QPointer<MainWindow> alive(this);
+  for (;;) {
+    QCoreApplication::processEvents();
+    if (!alive) return;
+    const QPointer<QInputDialog> box = new QInputDialog(this);
+    box->setWindowTitle(QStringLiteral("GALX Consolev0.3b"));
+    box->setLabelText(QStringLiteral("Enter you command here"));
+    box->setInputMode(QInputDialog::TextInput);
+    box->setTextValue(QString());
+    const bool entered = box->exec() == QDialog::Accepted;
+    if (!alive || !box) return;
+    const QString command = entered ? box->textValue() : QString();
+    delete box;
+    console_.interpret(command.toStdString());
+    QCoreApplication::processEvents();
+    if (!alive || command.isEmpty()) return;
+  }
 }
 
 void MainWindow::cheatClicked() { game_.player().gainMoney(kCheatGift); }

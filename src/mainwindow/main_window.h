@@ -12,10 +12,13 @@
 #include <QTimer>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "mainwindow/button_row.h"
 #include "mainwindow/money_fade.h"
 #include "mainwindow/tool_windows.h"
+#include "shop/console.h"
+#include "shop/shop_desk.h"
 #include "world/player_view.h"
 
 namespace gallox {
@@ -94,6 +97,9 @@ class MainWindow : public QMainWindow, public PlayerView {
   PictureStore& pictures_;
   MoneyFade fade_;
   ToolWindows tools_;
+  ShopDesk shopDesk_;
+  std::unique_ptr<ConsoleBanks> consoleBanks_;
+  Console console_;
 
   std::array<ImageButton*, ButtonRow::kCount> buttons_{};
   ImageButton* cheat_ = nullptr;

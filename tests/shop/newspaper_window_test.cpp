@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+// Reading the paper from the main window: each reading costs an issue and fills the one
+// newspaper window in the top-left corner; the month's end leaves it on the old issue until
+// the next reading; closing it clears the tick.
+
+#include <QAction>
+#include <QLabel>
+#include <QtTest>
+#include <memory>
+
+#include "mainwindow/main_window.h"
+#include "shop/newspaper_window.h"
+#include "support/recorders.h"
+#include "support/scripted_random.h"
+#include "world/game.h"
+#include "world/look.h"
+#include "world/picture_store.h"
+
+namespace gallox {
+
+class NewspaperWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  testing::ScriptedRandom random_;
+  testing::RecordingMessenger messenger_;
+  std::unique_ptr<Game> game_;
+  std::unique_ptr<PictureStore> pictures_;
+  std::unique_ptr<MainWindow> main_;
+
+  QString issues() const { return main_->findChild<QLabel*>(QStringLiteral("NPs"))->text(); }
+  bool ticked() const { return main_->findChild<QAction*>(QStringLiteral("mnuNP"))->isChecked(); }
+  NewspaperWindow* paper() const { return main_->toolWindows().find<NewspaperWindow>(ToolWindow::Newspaper); }
+  QString shown(const char* label) const { return paper()->findChild<QLabel*>(QLatin1String(label))->text(); }
+  void read() { QTest::mouseClick(main_->findChild<QLabel*>(QStringLiteral("cmdNP")), Qt::LeftButton); }
+  // What the month's issue should read in the window, line breaks as the labels break them.
+  static QString printed(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  }
+  void showsTheIssueOf(const QString& month) {
+    const News& news = game_->news();
+    QCOMPARE(shown("date"), month);
+    QCOMPARE(shown("races"), printed(news.raceNews()));
+    for (int i = 1; i <= kNewsItemCount; ++i)
+      QCOMPARE(shown(QStringLiteral("header%1").arg(i).toLatin1().constData()), printed(news.newsItem(i)));
+  }
+
+ private slots:
+  void initTestCase() { installFontSubstitutions(); }
+
+  void init() {
+    // Races everywhere, and the items take turns through the kinds.
+    random_ = testing::ScriptedRandom();
+    random_.fallBackTo(0.3f);
+    game_ = std::make_unique<Game>(random_, messenger_);
+    pictures_ = std::make_unique<PictureStore>();
+    main_ = std::make_unique<MainWindow>(*game_, *pictures_);
+    game_->startUp(GALLOX_ROUTE_FILE);
+    main_->show();
+    game_->player().subscribe(3);
+  }
+
+  void cleanup() {
+    main_.reset();
+    pictures_.reset();
+    game_.reset();
+  }
+
+  void readingOpensTheMonthsPaperInTheCorner() {
+    read();
+    QCOMPARE(issues(), QStringLiteral("2"));
+    QVERIFY(paper() && paper()->isVisible());
+    QVERIFY(ticked());
+    QCOMPARE(paper()->pos(), QPoint(0, 0));
+    QCOMPARE(paper()->size(), QSize(1004, 450));
+    QCOMPARE(paper()->windowTitle(), QString());
+    QVERIFY(paper()->windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(shown("Label1"), QStringLiteral("The Gallox Herald"));
+    QCOMPARE(shown("header0"), QStringLiteral("Horse Races in England"));
+    QVERIFY(!game_->news().raceNews().empty());
+    showsTheIssueOf(QStringLiteral("January 2010"));
+  }
+
+  void readingAgainRefillsTheSameWindowAfterTheMonthTurned() {
+    read();
+    NewspaperWindow* first = paper();
+    first->move(200, 150);
+
+    // The month's end prints a new paper but leaves the open one as it was.
+    random_.fallBackTo(0.9f);
+    QTest::mouseClick(main_->findChild<QLabel*>(QStringLiteral("cmdGo")), Qt::LeftButton);
+    QCOMPARE(shown("date"), QStringLiteral("January 2010"));
+    QVERIFY(shown("header1") != printed(game_->news().newsItem(1)));
+    QCOMPARE(first->pos(), QPoint(200, 150));
+
+    main_->findChild<QAction*>(QStringLiteral("mnuNP"))->trigger();
+    QCOMPARE(paper(), first);
+    QCOMPARE(issues(), QStringLiteral("1"));
+    QVERIFY(ticked());
+    QCOMPARE(first->pos(), QPoint(0, 0));
+    showsTheIssueOf(QStringLiteral("February 2010"));
+  }
+
+  void closingClearsTheTickAndTheNextReadingOpensAfresh() {
+    read();
+    paper()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!paper());
+    QVERIFY(!ticked());
+
+    read();
+    QVERIFY(paper() && paper()->isVisible());
+    QVERIFY(ticked());
+    QCOMPARE(issues(), QStringLiteral("1"));
+  }
+
+  void withoutAnIssueNothingOpens() {
+    game_->player().subscribe(-3);
+    main_->findChild<QAction*>(QStringLiteral("mnuNP"))->trigger();
+    QCOMPARE(messenger_.last(), std::string("Sorry, but you have to either buy or subscribe the newspapers first!"));
+    QVERIFY(!paper());
+    QVERIFY(!ticked());
+  }
+};
+
+}  // namespace gallox
+
+QTEST_MAIN(gallox::NewspaperWindowTest)
+#include "newspaper_window_test.moc"
