@@ -17,6 +17,7 @@
 #include "shop/shop_window.h"
 #include "world/game.h"
 #include "world/look.h"
+#include "world/modal_dialog.h"
 #include "world/picture_store.h"
 
 namespace gallox {
@@ -313,21 +314,22 @@ void MainWindow::mnuLicenceClicked() {
 }
 
 void MainWindow::consClicked() {
-  // The box is the main window's child on the heap: should the main window go while the box
-  // waits, the box goes with it and the loop stops without touching either again.
+  // Should the main window go while a box waits, the box goes with it and the loop stops
+  // without touching either again.
   const QPointer<MainWindow> alive(this);
   for (;;) {
     QCoreApplication::processEvents();
     if (!alive) return;
-    const QPointer<QInputDialog> box = new QInputDialog(this);
+    auto* box = new QInputDialog(this);
     box->setWindowTitle(QStringLiteral("GALX Consolev0.3b"));
     box->setLabelText(QStringLiteral("Enter you command here"));
     box->setInputMode(QInputDialog::TextInput);
     box->setTextValue(QString());
-    const bool entered = box->exec() == QDialog::Accepted;
-    if (!alive || !box) return;
-    const QString command = entered ? box->textValue() : QString();
-    delete box;
+    // Cancelling, like an empty line, leaves the command empty.
+    QString command;
+    connect(box, &QInputDialog::textValueSelected, box, [&command](const QString& text) { command = text; });
+    execOwned(box);
+    if (!alive) return;
     console_.interpret(command.toStdString());
     QCoreApplication::processEvents();
     if (!alive || command.isEmpty()) return;
