@@ -4,17 +4,15 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QtTest>
 #include <memory>
 
-#include "support/modal_watch.h"
-#include "cities/steady_random.h"
 #include "race/race_window.h"
-#include "support/recorders.h"
-#include "world/game.h"
+#include "support/controls.h"
+#include "support/modal_watch.h"
+#include "support/steady_random.h"
+#include "support/world.h"
 #include "world/look.h"
 #include "world/picture_store.h"
 #include "world/wait_window.h"
@@ -22,35 +20,12 @@
 namespace gallox {
 namespace {
 
+using testing::click;
+using testing::control;
 using testing::ModalWatch;
-using testing::RecordingMessenger;
-using testing::RecordingView;
-using testing::SteadyRandom;
+using testing::shownText;
 
-struct World {
-  World() {
-    game.attachView(view);
-    game.startUp(GALLOX_ROUTE_FILE);
-  }
-  SteadyRandom random;
-  RecordingMessenger messenger;
-  RecordingView view;
-  Game game{random, messenger};
-  PictureStore pictures;
-};
-
-QString text(const QWidget& window, const char* name) {
-  if (auto* label = window.findChild<QLabel*>(QLatin1String(name))) return label->text();
-  if (auto* button = window.findChild<QPushButton*>(QLatin1String(name))) return button->text();
-  return QStringLiteral("<no %1>").arg(QLatin1String(name));
-}
-
-QComboBox& cityList(const QWidget& window) {
-  return *window.findChild<QComboBox*>(QStringLiteral("city_choose"));
-}
-QPushButton& button(const QWidget& window, const char* name) {
-  return *window.findChild<QPushButton*>(QLatin1String(name));
-}
+QComboBox& cityList(const QWidget& window) { return control<QComboBox>(window, "city_choose"); }
 QLabel& vehicleImage(const QWidget& window, int vehicle) {
   return *window.findChild<QLabel*>(QStringLiteral("vehicle%1").arg(vehicle));
 }
@@ -66,11 +41,12 @@ class CitiesWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<World> world_;
+  std::unique_ptr<testing::GameWorld<testing::SteadyRandom>> world_;
+  PictureStore pictures_;
   std::unique_ptr<CitiesWindow> window_;
 
   CitiesWindow& open() {
-    window_ = std::make_unique<CitiesWindow>(world_->game, world_->pictures);
+    window_ = std::make_unique<CitiesWindow>(world_->game, pictures_);
     window_->setAttribute(Qt::WA_DeleteOnClose, false);
     window_->show();
     return *window_;
@@ -79,7 +55,10 @@ class CitiesWindowTest : public QObject {
  private slots:
   void initTestCase() { installFontSubstitutions(); }
 
-  void init() { world_ = std::make_unique<World>(); }
+  void init() {
+    world_ = std::make_unique<testing::GameWorld<testing::SteadyRandom>>();
+    world_->start();
+  }
 
   void cleanup() {
     window_.reset();
@@ -99,22 +78,22 @@ class CitiesWindowTest : public QObject {
     QFETCH(QString, city);
     QFETCH(QString, horses);
     QFETCH(QString, fee);
-    world_->game.player().setLocation(city.toStdString());
+    world_->player().setLocation(city.toStdString());
     const CitiesWindow& window = open();
     QCOMPARE(cityList(window).currentText(), city);
-    QCOMPARE(text(window, "rp_ir"), QStringLiteral("Yes"));
-    QCOMPARE(text(window, "rp_nor"), QStringLiteral("1"));
-    QCOMPARE(text(window, "rp_noh"), horses);
-    QCOMPARE(text(window, "rp_efee"), fee);
-    QCOMPARE(text(window, "cmdTravel"), QStringLiteral("Travel to ") + city);
-    QCOMPARE(text(window, "lblChosen"), QStringLiteral("travel by: Bus"));
-    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("no route available"));
-    QVERIFY(!button(window, "cmdTravel").isEnabled());
+    QCOMPARE(shownText(window, "rp_ir"), QStringLiteral("Yes"));
+    QCOMPARE(shownText(window, "rp_nor"), QStringLiteral("1"));
+    QCOMPARE(shownText(window, "rp_noh"), horses);
+    QCOMPARE(shownText(window, "rp_efee"), fee);
+    QCOMPARE(shownText(window, "cmdTravel"), QStringLiteral("Travel to ") + city);
+    QCOMPARE(shownText(window, "lblChosen"), QStringLiteral("travel by: Bus"));
+    QCOMPARE(shownText(window, "rp_tfee"), QStringLiteral("no route available"));
+    QVERIFY(!control(window, "cmdTravel").isEnabled());
     const QWidget& frame = *window.findChild<QWidget*>(QStringLiteral("chosen"));
     QCOMPARE(frame.geometry(), vehicleImage(window, 0).geometry());
     for (int v = 0; v < kVehicleCount; ++v)
       QCOMPARE(vehicleImage(window, v).pixmap().cacheKey(),
-               world_->pictures.veh_dis(v).cacheKey());
+               pictures_.veh_dis(v).cacheKey());
   }
 
   void anotherCityShowsItsPictureFeeAndFares() {
@@ -122,30 +101,30 @@ class CitiesWindowTest : public QObject {
     choose(window, QStringLiteral("Southampton"));
 
     const QLabel& picture = *window.findChild<QLabel*>(QStringLiteral("rp_image"));
-    QCOMPARE(picture.pixmap().cacheKey(), world_->pictures.g_city(11).cacheKey());
-    QCOMPARE(text(window, "cmdTravel"), QStringLiteral("Travel to Southampton"));
-    QCOMPARE(text(window, "rp_efee"), QStringLiteral("GBP 15"));
+    QCOMPARE(picture.pixmap().cacheKey(), pictures_.g_city(11).cacheKey());
+    QCOMPARE(shownText(window, "cmdTravel"), QStringLiteral("Travel to Southampton"));
+    QCOMPARE(shownText(window, "rp_efee"), QStringLiteral("GBP 15"));
     for (const char* raceLabel : {"rp_ir", "rp_nor", "rp_noh"})
-      QCOMPARE(text(window, raceLabel), QStringLiteral("?"));
-    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("GBP 15"));
-    QVERIFY(button(window, "cmdTravel").isEnabled());
-    QCOMPARE(vehicleImage(window, 1).pixmap().cacheKey(), world_->pictures.veh(1).cacheKey());
-    QCOMPARE(vehicleImage(window, 3).pixmap().cacheKey(), world_->pictures.veh_dis(3).cacheKey());
+      QCOMPARE(shownText(window, raceLabel), QStringLiteral("?"));
+    QCOMPARE(shownText(window, "rp_tfee"), QStringLiteral("GBP 15"));
+    QVERIFY(control(window, "cmdTravel").isEnabled());
+    QCOMPARE(vehicleImage(window, 1).pixmap().cacheKey(), pictures_.veh(1).cacheKey());
+    QCOMPARE(vehicleImage(window, 3).pixmap().cacheKey(), pictures_.veh_dis(3).cacheKey());
 
     QTest::mouseClick(&vehicleImage(window, 1), Qt::LeftButton);
-    QCOMPARE(text(window, "lblChosen"), QStringLiteral("travel by: Train"));
-    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("GBP 32"));
+    QCOMPARE(shownText(window, "lblChosen"), QStringLiteral("travel by: Train"));
+    QCOMPARE(shownText(window, "rp_tfee"), QStringLiteral("GBP 32"));
     QCOMPARE(window.findChild<QWidget*>(QStringLiteral("chosen"))->x(), vehicleImage(window, 1).x());
 
     QTest::mouseClick(&vehicleImage(window, 2), Qt::LeftButton);
-    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("no route available"));
-    QVERIFY(!button(window, "cmdTravel").isEnabled());
+    QCOMPARE(shownText(window, "rp_tfee"), QStringLiteral("no route available"));
+    QVERIFY(!control(window, "cmdTravel").isEnabled());
     QTest::mouseClick(&vehicleImage(window, 0), Qt::LeftButton);
-    QVERIFY(button(window, "cmdTravel").isEnabled());
+    QVERIFY(control(window, "cmdTravel").isEnabled());
 
     choose(window, QStringLiteral("Penzance"));
-    QCOMPARE(text(window, "lblChosen"), QStringLiteral("travel by: Airplane"));
-    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("GBP 109"));
+    QCOMPARE(shownText(window, "lblChosen"), QStringLiteral("travel by: Airplane"));
+    QCOMPARE(shownText(window, "rp_tfee"), QStringLiteral("GBP 109"));
   }
 
   void travelChargesTheFareWaitsAndArrives() {
@@ -160,44 +139,44 @@ class CitiesWindowTest : public QObject {
     ModalWatch watch([&](QWidget* modal) {
       if (auto* wait = qobject_cast<WaitWindow*>(modal); wait && waitMessage.isEmpty()) {
         waitMessage = wait->message();
-        moneyDuringTheWait = world_->game.player().Money();
-        placeDuringTheWait = world_->game.player().Location();
+        moneyDuringTheWait = world_->player().Money();
+        placeDuringTheWait = world_->player().Location();
       }
     });
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(&button(window, "cmdTravel"), Qt::LeftButton);
+    click(window, "cmdTravel");
     QVERIFY2(clock.elapsed() >= 1400, "the journey took no time");
 
     QCOMPARE(waitMessage, QStringLiteral("You are travelling to the desired destination."));
     QCOMPARE(moneyDuringTheWait, 118.0f);
     QCOMPARE(placeDuringTheWait, std::string("London"));
-    QCOMPARE(world_->game.player().Money(), 118.0f);
+    QCOMPARE(world_->player().Money(), 118.0f);
     QCOMPARE(world_->view.location, std::string("Southampton"));
-    QCOMPARE(text(window, "rp_noh"), QStringLiteral("7"));
+    QCOMPARE(shownText(window, "rp_noh"), QStringLiteral("7"));
     // The fare line still shows the journey just made.
-    QCOMPARE(text(window, "rp_tfee"), QStringLiteral("GBP 32"));
+    QCOMPARE(shownText(window, "rp_tfee"), QStringLiteral("GBP 32"));
 
     // Already there: a second press costs nothing and waits for nothing.
     const int waitsSoFar = watch.answered();
-    QTest::mouseClick(&button(window, "cmdTravel"), Qt::LeftButton);
-    QCOMPARE(world_->game.player().Money(), 118.0f);
+    click(window, "cmdTravel");
+    QCOMPARE(world_->player().Money(), 118.0f);
     QCOMPARE(watch.answered(), waitsSoFar);
     QVERIFY(world_->messenger.messages.empty());
   }
 
   void travelWithoutTheFareIsRefused() {
-    world_->game.player().setMoney(14.0f);
+    world_->player().setMoney(14.0f);
     const CitiesWindow& window = open();
     choose(window, QStringLiteral("Southampton"));
     ModalWatch watch([](QWidget* modal) { modal->close(); });
-    QTest::mouseClick(&button(window, "cmdTravel"), Qt::LeftButton);
+    click(window, "cmdTravel");
     QTest::qWait(20);
 
     QCOMPARE(watch.answered(), 0);
-    QCOMPARE(world_->game.player().Money(), 14.0f);
-    QCOMPARE(world_->game.player().Location(), std::string("London"));
-    QCOMPARE(text(window, "rp_ir"), QStringLiteral("?"));
+    QCOMPARE(world_->player().Money(), 14.0f);
+    QCOMPARE(world_->player().Location(), std::string("London"));
+    QCOMPARE(shownText(window, "rp_ir"), QStringLiteral("?"));
   }
 
   // Enters the meeting of the city shown and leaves it at once, as a player closing the race
@@ -206,14 +185,14 @@ class CitiesWindowTest : public QObject {
     QString meetingLine;
     ModalWatch watch([&](QWidget* modal) {
       if (auto* race = qobject_cast<RaceWindow*>(modal)) {
-        meetingLine = race->findChild<QLabel*>(QStringLiteral("info"))->text();
+        meetingLine = shownText(*race, "info");
         race->close();
       } else if (auto* question = qobject_cast<QMessageBox*>(modal)) {
         question->button(QMessageBox::Yes)->click();
       }
     });
     world_->random.racing = true;
-    QTest::mouseClick(&button(window, "cmdEnter"), Qt::LeftButton);
+    click(window, "cmdEnter");
     world_->random.racing = false;
     return meetingLine;
   }
@@ -221,12 +200,12 @@ class CitiesWindowTest : public QObject {
   void theMeetingLeftAtOnceIsOverForTheMonth() {
     CitiesWindow& window = open();
     QCOMPARE(enterAndLeave(window), QStringLiteral("Race 1/1 in London"));
-    QCOMPARE(world_->game.player().Money(), 130.0f);
+    QCOMPARE(world_->player().Money(), 130.0f);
     QVERIFY(world_->game.RPs()[6].RacesFinished());
 
     // Entering again opens nothing and charges nothing.
     QCOMPARE(enterAndLeave(window), QString());
-    QCOMPARE(world_->game.player().Money(), 130.0f);
+    QCOMPARE(world_->player().Money(), 130.0f);
   }
 
   // The window may go while the player waits or races (closed from elsewhere): what was paid for

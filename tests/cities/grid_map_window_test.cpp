@@ -3,31 +3,18 @@
 #include "cities/grid_map_window.h"
 
 #include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 #include <cstdlib>
 #include <memory>
 
-#include "cities/steady_random.h"
-#include "support/recorders.h"
-#include "world/game.h"
+#include "support/controls.h"
+#include "support/steady_random.h"
+#include "support/world.h"
 #include "world/look.h"
 #include "world/picture_store.h"
 
 namespace gallox {
 namespace {
-
-using testing::RecordingMessenger;
-using testing::SteadyRandom;
-
-struct World {
-  World() { game.startUp(GALLOX_ROUTE_FILE); }
-  SteadyRandom random;
-  RecordingMessenger messenger;
-  Game game{random, messenger};
-  PictureStore pictures;
-};
 
 const QColor kGrey(224, 224, 224);
 const QColor kBusRed(255, 0, 0);
@@ -40,14 +27,13 @@ class GridMapWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<World> world_;
+  std::unique_ptr<testing::GameWorld<testing::SteadyRandom>> world_;
+  PictureStore pictures_;
   std::unique_ptr<GridMapWindow> window_;
 
-  QComboBox& list() { return *window_->findChild<QComboBox*>(QStringLiteral("cmbCities")); }
-  QPushButton& button(const char* name) {
-    return *window_->findChild<QPushButton*>(QLatin1String(name));
-  }
-  QLabel& map() { return *window_->findChild<QLabel*>(QStringLiteral("pctMap")); }
+  QComboBox& list() { return testing::control<QComboBox>(*window_, "cmbCities"); }
+  QWidget& button(const char* name) { return testing::control(*window_, name); }
+  QLabel& map() { return testing::control<QLabel>(*window_, "pctMap"); }
   QColor pixel(int x, int y) { return map().pixmap().toImage().pixelColor(x, y); }
   // A smooth line blends into the grey at its edges; at its middle its own colour rules.
   static bool isMostly(const QColor& seen, const QColor& colour) {
@@ -57,7 +43,7 @@ class GridMapWindowTest : public QObject {
 
   void add(const QString& city) {
     list().setCurrentIndex(list().findText(city));
-    QTest::mouseClick(&button("addCity"), Qt::LeftButton);
+    testing::click(*window_, "addCity");
   }
   void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
     QMouseEvent event(type, at, map().mapToGlobal(at), button, held, Qt::NoModifier);
@@ -83,8 +69,9 @@ class GridMapWindowTest : public QObject {
   void initTestCase() { installFontSubstitutions(); }
 
   void init() {
-    world_ = std::make_unique<World>();
-    window_ = std::make_unique<GridMapWindow>(world_->game, world_->pictures);
+    world_ = std::make_unique<testing::GameWorld<testing::SteadyRandom>>();
+    world_->start();
+    window_ = std::make_unique<GridMapWindow>(world_->game, pictures_);
     window_->show();
   }
 
@@ -143,14 +130,14 @@ class GridMapWindowTest : public QObject {
   void allFourteenCitiesDisableAddingUntilTheMapIsCleared() {
     for (int i = 0; i < kCityCount; ++i) {
       QVERIFY(button("addCity").isEnabled());
-      QTest::mouseClick(&button("addCity"), Qt::LeftButton);
+      testing::click(*window_, "addCity");
     }
     QCOMPARE(list().count(), 0);
     QVERIFY(!button("addCity").isEnabled());
     QVERIFY(nameAt(100, 100));
     QCOMPARE(pixel(90, 110), kBusRed);
 
-    QTest::mouseClick(&button("cmdClear"), Qt::LeftButton);
+    testing::click(*window_, "cmdClear");
     QVERIFY(button("addCity").isEnabled());
     QCOMPARE(list().count(), kCityCount);
     QCOMPARE(pixel(90, 110), kGrey);

@@ -5,21 +5,19 @@
 // cities, and open the grid map.
 #include <QAction>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QtTest>
 #include <memory>
 
 #include "cities/cities_window.h"
 #include "cities/grid_map_window.h"
-#include "support/modal_watch.h"
-#include "cities/steady_random.h"
 #include "mainwindow/main_window.h"
 #include "race/race_window.h"
-#include "support/recorders.h"
-#include "world/game.h"
+#include "support/controls.h"
+#include "support/modal_watch.h"
+#include "support/steady_random.h"
+#include "support/world.h"
 #include "world/look.h"
 #include "world/numbers.h"
 #include "world/picture_store.h"
@@ -27,33 +25,24 @@
 
 namespace gallox {
 
+using testing::shownText;
+
 class MainRoadTest : public QObject {
   Q_OBJECT
 
  private:
-  testing::SteadyRandom random_;
-  testing::RecordingMessenger messenger_;
-  std::unique_ptr<Game> game_;
-  std::unique_ptr<PictureStore> pictures_;
+  std::unique_ptr<testing::GameWorld<testing::SteadyRandom>> world_;
+  PictureStore pictures_;
   std::unique_ptr<MainWindow> main_;
 
-  void click(const char* buttonName) {
-    QTest::mouseClick(main_->findChild<QLabel*>(QLatin1String(buttonName)), Qt::LeftButton);
-  }
-  QString mainText(const char* label) { return main_->findChild<QLabel*>(QLatin1String(label))->text(); }
-  bool marked(const char* entry) { return main_->findChild<QAction*>(QLatin1String(entry))->isChecked(); }
+  void click(const char* button) { testing::click(*main_, button); }
+  QString mainText(const char* label) { return shownText(*main_, label); }
+  bool marked(const char* entry) { return testing::control<QAction>(*main_, entry).isChecked(); }
   template <typename Window>
   Window* openWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets())
       if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible()) return window;
     return nullptr;
-  }
-  static QString text(const QWidget& window, const char* name) {
-    if (auto* label = window.findChild<QLabel*>(QLatin1String(name))) return label->text();
-    return window.findChild<QPushButton*>(QLatin1String(name))->text();
-  }
-  static void clickIn(const QWidget& window, const char* name) {
-    QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(name)), Qt::LeftButton);
   }
 
   // What the player saw of one meeting: its line, and how its only race ended.
@@ -69,22 +58,22 @@ class MainRoadTest : public QObject {
     Meeting seen;
     testing::ModalWatch watch([&](QWidget* modal) {
       if (auto* race = qobject_cast<RaceWindow*>(modal)) {
-        seen.line = text(*race, "info");
-        QTest::keyClicks(race->findChild<QLineEdit*>(QStringLiteral("txtBet")), QStringLiteral("1500"));
-        clickIn(*race, "setBet");
-        clickIn(*race, "startRace");
-        auto* exit = race->findChild<QPushButton*>(QStringLiteral("nextRace"));
+        seen.line = shownText(*race, "info");
+        QTest::keyClicks(&testing::control<QLineEdit>(*race, "txtBet"), QStringLiteral("1500"));
+        testing::click(*race, "setBet");
+        testing::click(*race, "startRace");
+        auto* exit = &testing::control<QPushButton>(*race, "nextRace");
         for (int tick = 0; tick < 2000 && !exit->isEnabled(); ++tick) race->tickTimer();
-        seen.result = text(*race, "msg");
+        seen.result = shownText(*race, "msg");
         seen.exitCaption = exit->text();
         exit->click();
       } else if (auto* question = qobject_cast<QMessageBox*>(modal)) {
         question->button(QMessageBox::Yes)->click();
       }
     });
-    random_.racing = true;
-    clickIn(cities, "cmdEnter");
-    random_.racing = false;
+    world_->random.racing = true;
+    testing::click(cities, "cmdEnter");
+    world_->random.racing = false;
     return seen;
   }
 
@@ -92,18 +81,15 @@ class MainRoadTest : public QObject {
   void initTestCase() { installFontSubstitutions(); }
 
   void init() {
-    random_ = testing::SteadyRandom();
-    game_ = std::make_unique<Game>(random_, messenger_);
-    pictures_ = std::make_unique<PictureStore>();
-    main_ = std::make_unique<MainWindow>(*game_, *pictures_);
-    game_->startUp(GALLOX_ROUTE_FILE);
+    world_ = std::make_unique<testing::GameWorld<testing::SteadyRandom>>();
+    main_ = std::make_unique<MainWindow>(world_->game, pictures_);
+    world_->start();
     main_->show();
   }
 
   void cleanup() {
     main_.reset();
-    pictures_.reset();
-    game_.reset();
+    world_.reset();
   }
 
   void aMonthOnTheRoad() {
@@ -114,24 +100,24 @@ class MainRoadTest : public QObject {
     QVERIFY(marked("mnuRPs"));
 
     // To Southampton by train; the wait is closed by the player at once.
-    QComboBox& list = *cities->findChild<QComboBox*>(QStringLiteral("city_choose"));
+    auto& list = testing::control<QComboBox>(*cities, "city_choose");
     list.setCurrentIndex(list.findText(QStringLiteral("Southampton")));
-    clickIn(*cities, "vehicle1");
+    testing::click(*cities, "vehicle1");
     {
       testing::ModalWatch watch([](QWidget* modal) {
         if (qobject_cast<WaitWindow*>(modal)) modal->close();
       });
-      clickIn(*cities, "cmdTravel");
+      testing::click(*cities, "cmdTravel");
       QCOMPARE(watch.answered(), 1);
     }
     QCOMPARE(mainText("lCurrentLocation"), QStringLiteral("Southampton"));
     QCOMPARE(mainText("lCurrentMoney"), QStringLiteral("GBP 118.00"));
 
     // The month turns: the open cities window shows the new month's draw.
-    random_.draw = testing::kNoRaces;
+    world_->random.draw = testing::kNoRaces;
     click("cmdGo");
-    QCOMPARE(text(*cities, "rp_ir"), QStringLiteral("No"));
-    QCOMPARE(text(*cities, "rp_nor"), QStringLiteral("N/A"));
+    QCOMPARE(shownText(*cities, "rp_ir"), QStringLiteral("No"));
+    QCOMPARE(shownText(*cities, "rp_nor"), QStringLiteral("N/A"));
 
     // Closed, it clears the flag and the mark; opened again, it starts afresh from the
     // player's city with the bus.
@@ -142,8 +128,8 @@ class MainRoadTest : public QObject {
     click("cmdCity");
     cities = openWindow<CitiesWindow>();
     QVERIFY(cities);
-    QCOMPARE(text(*cities, "cmdTravel"), QStringLiteral("Travel to Southampton"));
-    QCOMPARE(text(*cities, "lblChosen"), QStringLiteral("travel by: Bus"));
+    QCOMPARE(shownText(*cities, "cmdTravel"), QStringLiteral("Travel to Southampton"));
+    QCOMPARE(shownText(*cities, "lblChosen"), QStringLiteral("travel by: Bus"));
     QVERIFY(main_->rpWindowOpen());
   }
 
@@ -158,17 +144,17 @@ class MainRoadTest : public QObject {
     QVERIFY2(first.result.startsWith(QStringLiteral("Your horse ")), qPrintable(first.result));
     QCOMPARE(first.exitCaption, QStringLiteral("Exit Races"));
     // The entrance and the stake were paid, and whatever the race paid back shows on the purse.
-    QVERIFY(game_->player().Money() != 150.0f + 5000.0f - 20.0f);
-    QCOMPARE(mainText("lCurrentMoney"), QString::fromStdString(moneyText(game_->player().Money())));
+    QVERIFY(world_->player().Money() != 150.0f + 5000.0f - 20.0f);
+    QCOMPARE(mainText("lCurrentMoney"), QString::fromStdString(moneyText(world_->player().Money())));
 
-    const float purse = game_->player().Money();
+    const float purse = world_->player().Money();
     QCOMPARE(enterAndBet(*cities).line, QString());
-    QCOMPARE(messenger_.last(), std::string("Sorry but the races in London already ended!"));
-    QCOMPARE(game_->player().Money(), purse);
+    QCOMPARE(world_->messenger.last(), std::string("Sorry but the races in London already ended!"));
+    QCOMPARE(world_->player().Money(), purse);
 
     // A new month draws races again, and the meeting opens once more.
     click("cmdGo");
-    QCOMPARE(text(*cities, "rp_ir"), QStringLiteral("Yes"));
+    QCOMPARE(shownText(*cities, "rp_ir"), QStringLiteral("Yes"));
     QCOMPARE(enterAndBet(*cities).line, QStringLiteral("Race 1/1 in London"));
   }
 

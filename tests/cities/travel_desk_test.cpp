@@ -4,15 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recorders.h"
 #include "support/scripted_random.h"
-#include "world/game.h"
+#include "support/world.h"
 
 namespace gallox {
 namespace {
 
-using testing::RecordingMessenger;
-using testing::RecordingView;
 using testing::ScriptedRandom;
 
 constexpr int kBath = 0, kLondon = 6, kPenzance = 9, kSouthampton = 11;
@@ -22,18 +19,13 @@ constexpr float kEveryParkRaces = 0.0f;
 constexpr float kNoParkRaces = 0.99f;
 constexpr const char* kNoMoney = "Sorry, you do not have enough money to afford this.";
 
-class TravelDeskTest : public ::testing::Test {
+class TravelDeskTest : public ::testing::Test, protected testing::GameWorld<ScriptedRandom> {
  protected:
   explicit TravelDeskTest(float draw = kEveryParkRaces) {
-    game.attachView(view);
     random.fallBackTo(draw);
-    game.startUp(GALLOX_ROUTE_FILE);
+    start();
   }
 
-  ScriptedRandom random;
-  RecordingMessenger messenger;
-  RecordingView view;
-  Game game{random, messenger};
   TravelDesk desk{game};
 };
 

@@ -5,18 +5,17 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 #include <memory>
 
 #include "mainwindow/credits_window.h"
 #include "mainwindow/main_window.h"
-#include "support/recorders.h"
+#include "support/controls.h"
+#include "support/modal_watch.h"
 #include "support/scripted_random.h"
-#include "world/game.h"
+#include "support/world.h"
 #include "world/look.h"
 #include "world/picture_store.h"
 
@@ -26,36 +25,22 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  QLabel* label(const char* name) const { return window_->findChild<QLabel*>(name); }
+  QLabel* label(const char* name) const { return &testing::control<QLabel>(*window_, name); }
   QString text(const char* name) const { return label(name)->text(); }
   QColor colour(const char* name) const { return label(name)->palette().color(QPalette::WindowText); }
-  QWidget* control(const char* name) const { return window_->findChild<QWidget*>(name); }
-  QTimer* flow() const { return window_->findChild<QTimer*>("flow"); }
-  // Answers the next modal window from inside its own event loop, then closes it.
-  static void whenModal(std::function<void(QWidget&)> answer) {
-    QTimer::singleShot(0, [answer] {
-      QWidget* modal = QApplication::activeModalWidget();
-      QVERIFY(modal != nullptr);
-      answer(*modal);
-      modal->close();
-    });
-  }
+  QWidget* control(const char* name) const { return &testing::control(*window_, name); }
+  QTimer* flow() const { return &testing::control<QTimer>(*window_, "flow"); }
 
-  std::unique_ptr<testing::ScriptedRandom> random_;
-  std::unique_ptr<testing::RecordingMessenger> messenger_;
-  std::unique_ptr<Game> game_;
-  std::unique_ptr<PictureStore> pictures_;
+  std::unique_ptr<testing::GameWorld<testing::ScriptedRandom>> world_;
+  PictureStore pictures_;
   std::unique_ptr<MainWindow> window_;
 
  private slots:
   void init() {
-    random_ = std::make_unique<testing::ScriptedRandom>();
-    random_->fallBackTo(0.5f);
-    messenger_ = std::make_unique<testing::RecordingMessenger>();
-    game_ = std::make_unique<Game>(*random_, *messenger_);
-    pictures_ = std::make_unique<PictureStore>();
-    window_ = std::make_unique<MainWindow>(*game_, *pictures_);
-    game_->startUp(GALLOX_ROUTE_FILE);
+    world_ = std::make_unique<testing::GameWorld<testing::ScriptedRandom>>();
+    world_->random.fallBackTo(0.5f);
+    window_ = std::make_unique<MainWindow>(world_->game, pictures_);
+    world_->start();
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -65,10 +50,7 @@ class MainWindowTest : public QObject {
 
   void cleanup() {
     window_.reset();
-    pictures_.reset();
-    game_.reset();
-    messenger_.reset();
-    random_.reset();
+    world_.reset();
   }
 
   void startsInLondonInJanuary2010() {
@@ -90,7 +72,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(colour("lCurrentMoney"), QColor(0, 255, 0));
     QVERIFY(flow()->isActive());
 
-    game_->player().setCurrentDate(GameMonth{2010, 12});
+    world_->player().setCurrentDate(GameMonth{2010, 12});
     QTest::keyClick(window_.get(), Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(text("lCurrentDate"), QStringLiteral("January 2011"));
   }
@@ -107,7 +89,7 @@ class MainWindowTest : public QObject {
 
   void fadeRunsOutToBlack() {
     QFETCH(float, change);
-    game_->player().gainMoney(change);
+    world_->player().gainMoney(change);
     QTEST(colour("lCurrentMoney"), "shown");
     QTEST(text("gain"), "gain");
     QVERIFY(flow()->isActive());
@@ -122,7 +104,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(text("gain"), QStringLiteral("GBP 0"));
     QCOMPARE(colour("gain"), QColor(Qt::black));
     QVERIFY(!flow()->isActive());
-    QCOMPARE(game_->player().gainSum(), 0.0f);
+    QCOMPARE(world_->player().gainSum(), 0.0f);
   }
 
   void tipFollowsThePointerAndTheBackgroundClearsIt() {
@@ -155,19 +137,19 @@ class MainWindowTest : public QObject {
 
   void newspaperButtonReadsAnIssueOrRefuses() {
     QTest::mouseClick(control("cmdNP"), Qt::LeftButton);
-    QCOMPARE(QString::fromStdString(messenger_->last()),
+    QCOMPARE(QString::fromStdString(world_->messenger.last()),
              QStringLiteral("Sorry, but you have to either buy or subscribe the newspapers first!"));
 
-    game_->player().subscribe(2);
+    world_->player().subscribe(2);
     QCOMPARE(text("NPs"), QStringLiteral("2"));
     window_->findChild<QAction*>("mnuNP")->trigger();
     QCOMPARE(text("NPs"), QStringLiteral("1"));
-    QCOMPARE(messenger_->messages.size(), std::size_t{1});
+    QCOMPARE(world_->messenger.messages.size(), std::size_t{1});
   }
 
   void creditsSlideInAndStartAgainOnEachOpening() {
-    auto slideOnce = [](QWidget& modal) {
-      auto* credits = qobject_cast<CreditsWindow*>(&modal);
+    auto slideOnce = [](QWidget* modal) {
+      auto* credits = qobject_cast<CreditsWindow*>(modal);
       QVERIFY(credits != nullptr);
       auto* roles = credits->findChild<QLabel*>("lblLeft");
       auto* names = credits->findChild<QLabel*>("lblRight");
@@ -184,19 +166,18 @@ class MainWindowTest : public QObject {
       QVERIFY(!timer->isActive());
     };
 
-    whenModal(slideOnce);
+    testing::ModalWatch watch(testing::thenClose(slideOnce));
     QTest::mouseClick(control("cmdAbout"), Qt::LeftButton);
     // Closed and opened again from the menu: the columns start from their edges once more.
-    whenModal(slideOnce);
-    window_->findChild<QAction*>("mnuAbout")->trigger();
+    testing::control<QAction>(*window_, "mnuAbout").trigger();
+    QCOMPARE(watch.answered(), 2);
   }
 
   void licenceCannotBeChanged() {
     bool seen = false;
-    whenModal([&seen](QWidget& modal) {
-      QCOMPARE(modal.windowTitle(), QStringLiteral("Licence"));
-      auto* text = modal.findChild<QPlainTextEdit*>("Text1");
-      QVERIFY(text != nullptr);
+    testing::ModalWatch watch(testing::thenClose([&seen](QWidget* modal) {
+      QCOMPARE(modal->windowTitle(), QStringLiteral("Licence"));
+      auto* text = &testing::control<QPlainTextEdit>(*modal, "Text1");
       const QString licence = text->toPlainText();
       QVERIFY(licence.contains(QStringLiteral("The Gallox Sprintz developers")));
       text->setFocus();
@@ -205,8 +186,8 @@ class MainWindowTest : public QObject {
       QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
       QCOMPARE(text->toPlainText(), licence);
       seen = true;
-    });
-    window_->findChild<QAction*>("mnuLicence")->trigger();
+    }));
+    testing::control<QAction>(*window_, "mnuLicence").trigger();
     QVERIFY(seen);
   }
 };

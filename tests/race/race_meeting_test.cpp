@@ -7,16 +7,12 @@
 #include <cmath>
 #include <tuple>
 
-#include "support/recorders.h"
 #include "support/scripted_random.h"
-#include "world/player.h"
-#include "world/stable.h"
+#include "support/world.h"
 
 namespace gallox {
 namespace {
 
-using testing::RecordingMessenger;
-using testing::RecordingView;
 using testing::ScriptedRandom;
 
 // Horses of the table by their speed.
@@ -42,12 +38,9 @@ constexpr float kPoliceThere = 0.99f;
 // Ticks at 9 pixels until every horse is past the line.
 constexpr int kTicksToFinish = kFinishLine / 9 + 1;
 
-class RaceMeetingTest : public ::testing::Test {
+class RaceMeetingTest : public ::testing::Test, protected testing::LonePlayer {
  protected:
-  RaceMeetingTest() {
-    player.attachView(view);
-    player.setMoney(5000.0f);
-  }
+  RaceMeetingTest() { player.setMoney(5000.0f); }
 
   // Opens a meeting and draws its first race with exactly these horses; the police check
   // before it finds nothing.
@@ -79,10 +72,6 @@ class RaceMeetingTest : public ::testing::Test {
     return h;
   }
 
-  std::array<Stable, kStableCount> stables{};
-  RecordingMessenger messenger;
-  RecordingView view;
-  Player player{stables, messenger};
   ScriptedRandom random;
   RaceMeeting meeting{player, kHorses, random};
 };

@@ -5,20 +5,17 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
 
 #include "race/race_field_view.h"
 #include "race/race_window.h"
-#include "support/recorders.h"
+#include "support/controls.h"
+#include "support/modal_watch.h"
 #include "support/scripted_random.h"
-#include "world/game.h"
+#include "support/world.h"
 #include "world/look.h"
 #include "world/picture_store.h"
 
@@ -35,58 +32,26 @@ constexpr float kPoliceThere = 0.99f;
 
 float pickOf(int horse) { return (static_cast<float>(horse) + 0.5f) / kHorseCount; }
 
-// What a message box said before it was answered.
-struct Answered {
-  QString title;
-  QString text;
-  int count = 0;
-};
-
-// Answers the next message box that offers `button`, from inside its own event loop. The race
-// window is modal itself, so only a message box counts.
-void answerNextBox(QMessageBox::StandardButton button, Answered* seen, int triesLeft = 200) {
-  QTimer::singleShot(5, [=] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->button(button)) {
-      if (triesLeft > 0) answerNextBox(button, seen, triesLeft - 1);
-      return;
-    }
-    seen->title = box->windowTitle();
-    seen->text = box->text();
-    ++seen->count;
-    box->button(button)->click();
-  });
-}
-
 }  // namespace
 
 class RaceWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::ScriptedRandom> random;
-  std::unique_ptr<testing::RecordingMessenger> messenger;
-  std::unique_ptr<Game> game;
-  std::unique_ptr<PictureStore> pictures;
+  std::unique_ptr<testing::GameWorld<testing::ScriptedRandom>> world;
+  PictureStore pictures;
   std::unique_ptr<RaceWindow> window;
 
   template <typename W>
-  W* child(const char* name) const {
-    W* found = window->findChild<W*>(QString::fromLatin1(name));
-    if (!found) qFatal("no control %s", name);
-    return found;
-  }
-  void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+  W* child(const char* name) const { return &testing::control<W>(*window, name); }
+  void click(const char* name) { testing::click(*window, name); }
   void select(int listIndex) { child<QComboBox>("cmbHorse")->setCurrentIndex(listIndex); }
   bool enabled(const char* button) const { return child<QPushButton>(button)->isEnabled(); }
-  QString text(const char* name) const {
-    if (auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name))) return button->text();
-    return child<QLabel>(name)->text();
-  }
+  QString text(const char* name) const { return testing::shownText(*window, name); }
   QString msg() const { return text("msg"); }
   void scriptRace(std::initializer_list<int> field, float policeDraw = 0.0f) {
-    for (int h : field) random->add({pickOf(h)});
-    random->add({policeDraw});
+    for (int h : field) world->random.add({pickOf(h)});
+    world->random.add({policeDraw});
   }
   // Enters a meeting (by default of 3 races at Bath) whose first race holds exactly these horses.
   void enter(std::initializer_list<int> field, int races = 3, const QString& park = QStringLiteral("Bath")) {
@@ -110,18 +75,15 @@ class RaceWindowTest : public QObject {
   void initTestCase() { installFontSubstitutions(); }
 
   void init() {
-    random = std::make_unique<testing::ScriptedRandom>();
-    random->fallBackTo(0.5f);
-    messenger = std::make_unique<testing::RecordingMessenger>();
-    game = std::make_unique<Game>(*random, *messenger);
-    game->startUp(GALLOX_ROUTE_FILE);
-    pictures = std::make_unique<PictureStore>();
-    window = std::make_unique<RaceWindow>(*game, *pictures);
+    world = std::make_unique<testing::GameWorld<testing::ScriptedRandom>>();
+    world->random.fallBackTo(0.5f);
+    world->start();
+    window = std::make_unique<RaceWindow>(world->game, pictures);
   }
 
   void cleanup() {
     window.reset();
-    game.reset();
+    world.reset();
   }
 
   void entryShowsTheFirstRaceAndItsOdds() {
@@ -170,7 +132,7 @@ class RaceWindowTest : public QObject {
     QCOMPARE(txtBet->text(), stake);
     QVERIFY(enabled("setBet"));
     QVERIFY(!enabled("startRace"));
-    QVERIFY(messenger->messages.empty());
+    QVERIFY(world->messenger.messages.empty());
   }
 
   void takenStakeReadiesTheStart() {
@@ -194,7 +156,7 @@ class RaceWindowTest : public QObject {
     click("cmdDope");
     QCOMPARE(msg(), QStringLiteral("You don't have enough dopings!"));
 
-    for (int i = 0; i < 7; ++i) game->player().buyDoping();
+    for (int i = 0; i < 7; ++i) world->game.player().buyDoping();
     for (int dose = 1; dose <= 6; ++dose) click("cmdDope");
     QCOMPARE(msg(), QStringLiteral("Horse Johny has been doped."));
     QVERIFY(enabled("cmdDope"));
@@ -213,7 +175,7 @@ class RaceWindowTest : public QObject {
     select(2);
     typeStake(QStringLiteral("100"));
     click("setBet");
-    random->fallBackTo(kFullStride);
+    world->random.fallBackTo(kFullStride);
     click("startRace");
     QVERIFY(!enabled("startRace") && !enabled("nextRace"));
     // While the race runs, choosing a horse offers no doping.
@@ -240,24 +202,22 @@ class RaceWindowTest : public QObject {
 
   void lastRaceEndsWithExitRacesAndThePolice() {
     enter({kPriest, kJohny, kBrendan}, 1, QStringLiteral("Exeter"));
-    game->player().buyDoping();
+    world->game.player().buyDoping();
     click("cmdDope");
     typeStake(QStringLiteral("20"));
     click("setBet");
-    random->fallBackTo(kFullStride);
+    world->random.fallBackTo(kFullStride);
     click("startRace");
     tickToTheEnd();
     QCOMPARE(text("nextRace"), QStringLiteral("Exit Races"));
 
     // Leaving checks the last race's doping.
-    random->add({kPoliceThere});
-    Answered question, fine;
-    answerNextBox(QMessageBox::Yes, &question);
-    QTimer::singleShot(0, [&] { answerNextBox(QMessageBox::Ok, &fine); });
+    world->random.add({kPoliceThere});
+    testing::BoxAnswers boxes(QMessageBox::Yes);
     click("nextRace");
-    QCOMPARE(question.text, QStringLiteral("Are you sure you want to leave?"));
-    QCOMPARE(fine.text, QStringLiteral("Police has caught you and you were fined GBP 150 for using dopings."));
-    QCOMPARE(fine.title, QStringLiteral("Gallox Sprintz"));
+    QCOMPARE(boxes.texts, QStringList({QStringLiteral("Are you sure you want to leave?"),
+                                       QStringLiteral("Police has caught you and you were fined GBP 150 for using dopings.")}));
+    QCOMPARE(boxes.titles.last(), QStringLiteral("Gallox Sprintz"));
     QVERIFY(!window->isVisible());
   }
 
@@ -268,17 +228,15 @@ class RaceWindowTest : public QObject {
     QCOMPARE(text("info"), QStringLiteral("Race 2/2 in Bath"));
     QCOMPARE(child<QComboBox>("cmbHorse")->itemText(0), QStringLiteral("Lucky Strike"));
 
-    Answered question;
-    answerNextBox(QMessageBox::No, &question);
+    testing::BoxAnswers question(QMessageBox::No);
     click("nextRace");
-    QCOMPARE(question.count, 1);
-    QCOMPARE(question.title, QStringLiteral("Gallox Sprintz"));
+    QCOMPARE(question.titles, QStringList(QStringLiteral("Gallox Sprintz")));
     QVERIFY(window->isVisible());
     QCOMPARE(text("info"), QStringLiteral("Race 2/2 in Bath"));
 
-    answerNextBox(QMessageBox::Yes, &question);
+    question.reply = QMessageBox::Yes;
     click("nextRace");
-    QCOMPARE(question.count, 2);
+    QCOMPARE(question.texts.size(), 2);
     QVERIFY(!window->isVisible());
     QCOMPARE(window->result(), int(QDialog::Rejected));
   }
@@ -291,29 +249,28 @@ class RaceWindowTest : public QObject {
     for (int t = 0; t < 5; ++t) window->tickTimer();
     const std::int16_t pos = window->meeting().field()[0].pos;
 
-    Answered question;
-    answerNextBox(QMessageBox::No, &question);
+    testing::BoxAnswers question(QMessageBox::No);
     window->close();
-    QCOMPARE(question.count, 1);
+    QCOMPARE(question.texts.size(), 1);
     QVERIFY(window->isVisible());
     QVERIFY(!enabled("nextRace"));
     window->tickTimer();
     QVERIFY(window->meeting().field()[0].pos > pos);
 
     // Leaving for good ends the race where it stands: the stake is lost.
-    answerNextBox(QMessageBox::Yes, &question);
+    question.reply = QMessageBox::Yes;
     window->close();
     QVERIFY(!window->isVisible());
     const std::int16_t leftAt = window->meeting().field()[0].pos;
     QTest::qWait(3 * RaceWindow::kTickMs);
     QCOMPARE(window->meeting().field()[0].pos, leftAt);
-    QCOMPARE(game->player().Money(), 130.0f);
+    QCOMPARE(world->game.player().Money(), 130.0f);
   }
 
   void rightButtonDragScrollsTheTrack() {
     enter({kPriest, kJohny, kBrendan});
     auto* field = child<RaceFieldView>("racefield");
-    const QImage track = pictures->picture(QStringLiteral("track.svg")).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage track = pictures.picture(QStringLiteral("track.svg")).toImage().convertToFormat(QImage::Format_RGB32);
     const int viewW = field->area().image.width();
     // A line below the three horses, where only the track shows, from track pixel x on.
     auto trackFrom = [&](int x) {

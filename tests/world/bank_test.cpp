@@ -4,19 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recorders.h"
-#include "world/player.h"
-#include "world/stable.h"
+#include "support/world.h"
 
 namespace gallox {
 namespace {
 
-using testing::RecordingMessenger;
-using testing::RecordingView;
-
-class BankTest : public ::testing::Test {
+class BankTest : public ::testing::Test, protected testing::LonePlayer {
  protected:
-  BankTest() { player.attachView(view); }
   void open(const std::string& name, float step, float debtInt, float depInt) {
     bank.setBankName(name);
     bank.setDDStep(step);
@@ -24,10 +18,6 @@ class BankTest : public ::testing::Test {
     bank.setDepInt(depInt);
   }
 
-  std::array<Stable, kStableCount> stables{};
-  RecordingMessenger messenger;
-  RecordingView view;
-  Player player{stables, messenger};
   Bank bank{player, messenger};
 };
 

@@ -4,23 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recorders.h"
 #include "support/scripted_random.h"
+#include "support/world.h"
 
 namespace gallox {
 namespace {
 
-using testing::RecordingMessenger;
-using testing::RecordingView;
 using testing::ScriptedRandom;
 
 constexpr float kNo = 0.99f;  // a park without races, a stable without a new price
 constexpr int kLondon = 6;
 
-class GameTest : public ::testing::Test {
+class GameTest : public ::testing::Test, protected testing::GameWorld<ScriptedRandom> {
  protected:
-  GameTest() { game.attachView(view); }
-
   // Draws for the fourteen parks in which only London holds races, with this draw for the count.
   void onlyLondonRaces(float countDraw) {
     for (int park = 0; park < kCityCount; ++park) {
@@ -33,11 +29,6 @@ class GameTest : public ::testing::Test {
   void quietStables() { random.repeat(0.1f, 6); }
   // One race line (first wording), then four hooligan items.
   void plainNews() { random.repeat(0.0f, 5); }
-
-  ScriptedRandom random;
-  RecordingMessenger messenger;
-  RecordingView view;
-  Game game{random, messenger};
 };
 
 TEST_F(GameTest, StartUpBuildsTheWorldAndDrawsInItsFixedOrder) {
@@ -46,7 +37,7 @@ TEST_F(GameTest, StartUpBuildsTheWorldAndDrawsInItsFixedOrder) {
   onlyLondonRaces(0.99f);
   random.add({0.2f});               // London's line: second wording
   random.add({5.5f / 18, 0.0f, 0.0f, 0.0f});  // items: Linux, then hooligans
-  game.startUp(GALLOX_ROUTE_FILE);
+  start();
   EXPECT_EQ(random.left(), 0u);
 
   EXPECT_EQ(view.money, "GBP 150.00");
@@ -66,7 +57,7 @@ TEST_F(GameTest, StartUpBuildsTheWorldAndDrawsInItsFixedOrder) {
 
 TEST_F(GameTest, HorsesRunFromTheSlowestToTheFastest) {
   random.fallBackTo(0.0f);
-  game.startUp(GALLOX_ROUTE_FILE);
+  start();
   for (std::size_t i = 1; i < game.horses().size(); ++i)
     EXPECT_LE(game.horses()[i].speedExp, game.horses()[i - 1].speedExp) << game.horses()[i].name;
   EXPECT_EQ(game.bank(5).DebtInt(), 0.06f) << "rates are the floats nearest their decimals";
@@ -82,7 +73,7 @@ TEST_F(GameTest, MonthCycleRunsBanksParksDividendsStablesAndNewsInOrder) {
   random.repeat(0.1f, 6);
   random.repeat(kNo, kCityCount);
   random.repeat(0.0f, 4);
-  game.startUp(GALLOX_ROUTE_FILE);
+  start();
   ASSERT_EQ(random.left(), 0u);
 
   Player& player = game.player();
@@ -116,7 +107,7 @@ TEST_F(GameTest, MonthCycleRunsBanksParksDividendsStablesAndNewsInOrder) {
 
 TEST_F(GameTest, DecemberTurnsIntoJanuary) {
   random.fallBackTo(0.0f);
-  game.startUp(GALLOX_ROUTE_FILE);
+  start();
   for (int i = 0; i < 11; ++i) game.nextMonth();
   EXPECT_EQ(view.date, "December 2010");
   game.nextMonth();

@@ -4,15 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recorders.h"
 #include "support/scripted_random.h"
-#include "world/stable.h"
+#include "support/world.h"
 
 namespace gallox {
 namespace {
 
-using testing::RecordingMessenger;
-using testing::RecordingView;
 using testing::ScriptedRandom;
 
 constexpr Colour kRed = 0x0000FF;
@@ -21,12 +18,9 @@ constexpr Colour kDarkGreen = 0x00C000;
 constexpr Colour kBlue = 0xFF0000;
 const char* const kNoMoney = "Sorry, you do not have enough money to afford this.";
 
-class PlayerTest : public ::testing::Test {
+class PlayerTest : public ::testing::Test, protected testing::LonePlayer {
  protected:
-  PlayerTest() {
-    player.attachView(view);
-    player.setMoney(150.0f);
-  }
+  PlayerTest() { player.setMoney(150.0f); }
   // Stables priced at their base: a first draw below one half changes nothing.
   void priceStables(std::initializer_list<int> bases) {
     ScriptedRandom random;
@@ -34,11 +28,6 @@ class PlayerTest : public ::testing::Test {
     std::size_t i = 0;
     for (int base : bases) stables[i++].construct("Stable", static_cast<std::int16_t>(base), random);
   }
-
-  std::array<Stable, kStableCount> stables{};
-  RecordingMessenger messenger;
-  RecordingView view;
-  Player player{stables, messenger};
 };
 
 TEST_F(PlayerTest, PaymentOfTheWholePurseIsAccepted) {

@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QTimer>
 #include <QtTest>
 
+#include "support/modal_watch.h"
 #include "world/picture_store.h"
 #include "world/wait_window.h"
 
@@ -37,8 +37,8 @@ class WaitWindowTest : public QObject {
 
 WaitWindowTest::Seen WaitWindowTest::waitAndLook(const QString& header, const QString& message) {
   Seen seen;
-  QTimer::singleShot(0, [&seen] {
-    auto* window = qobject_cast<WaitWindow*>(QApplication::activeModalWidget());
+  testing::ModalWatch watch([&seen](QWidget* modal) {
+    auto* window = qobject_cast<WaitWindow*>(modal);
     if (!window) return;
     seen = {window->windowTitle(), window->heading(), window->message(), false};
     for (QLabel* label : window->findChildren<QLabel*>())
@@ -100,13 +100,12 @@ void WaitWindowTest::holdsForTheDurationAndNoLonger() {
   QVERIFY(QApplication::activeModalWidget() == nullptr);
 
   // Nothing would ever close a wait below a millisecond, so it does not wait at all.
-  bool shown = false;
-  QTimer::singleShot(0, [&shown] { shown = QApplication::activeModalWidget() != nullptr; });
+  testing::ModalWatch watch([](QWidget*) {});
   clock.restart();
   WaitWindow::showWait(pictures_, QString(), QString(), 0);
   QVERIFY(clock.elapsed() < 100);
   QCoreApplication::processEvents();
-  QVERIFY(!shown);
+  QCOMPARE(watch.answered(), 0);
 }
 
 void WaitWindowTest::opensCentredOnTheScreen() {

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+#pragma once
+// The worlds the tests play in, with recorders standing in for the main window and the
+// message window: a whole game, and a lone player with the stables their shares are priced from.
+
+#include <array>
+
+#include "support/recorders.h"
+#include "world/game.h"
+#include "world/player.h"
+#include "world/stable.h"
+
+namespace gallox::testing {
+
+// A whole game, not started: a test that counts the draws of the start scripts them first.
+template <typename Random>
+struct GameWorld {
+  GameWorld() { game.attachView(view); }
+  void start() { game.startUp(GALLOX_ROUTE_FILE); }
+  Player& player() { return game.player(); }
+
+  Random random;
+  RecordingMessenger messenger;
+  RecordingView view;
+  Game game{random, messenger};
+};
+
+struct LonePlayer {
+  LonePlayer() { player.attachView(view); }
+
+  std::array<Stable, kStableCount> stables{};
+  RecordingMessenger messenger;
+  RecordingView view;
+  Player player{stables, messenger};
+};
+
+}  // namespace gallox::testing
