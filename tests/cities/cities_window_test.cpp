@@ -216,13 +216,13 @@ class CitiesWindowTest : public QObject {
       ModalWatch watch([this](QWidget* modal) {
         if (qobject_cast<WaitWindow*>(modal)) window_.reset();
       });
-      button(*window_, "cmdTravel").click();
+      control<QPushButton>(*window_, "cmdTravel").click();
       QCOMPARE(watch.answered(), 1);
     }
     QVERIFY(!window_);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
-    QCOMPARE(world_->game.player().Location(), std::string("Southampton"));
-    QCOMPARE(world_->game.player().Money(), 135.0f);
+    QCOMPARE(world_->player().Location(), std::string("Southampton"));
+    QCOMPARE(world_->player().Money(), 135.0f);
 
     // At the meeting, while the player is asked whether to leave.
     open();
@@ -232,14 +232,14 @@ class CitiesWindowTest : public QObject {
         else if (qobject_cast<QMessageBox*>(modal)) window_.reset();
       });
       world_->random.racing = true;
-      button(*window_, "cmdEnter").click();
+      control<QPushButton>(*window_, "cmdEnter").click();
       world_->random.racing = false;
       QCOMPARE(watch.answered(), 2);
     }
     QVERIFY(!window_);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QVERIFY(world_->game.RPs()[11].RacesFinished());
-    QCOMPARE(world_->game.player().Money(), 120.0f);
+    QCOMPARE(world_->player().Money(), 120.0f);
   }
 };
 

@@ -12,15 +12,13 @@
 
 #include "cities/cities_window.h"
 #include "cities/grid_map_window.h"
-#include "mainwindow/main_window.h"
 #include "race/race_window.h"
 #include "support/controls.h"
 #include "support/modal_watch.h"
 #include "support/steady_random.h"
-#include "support/world.h"
+#include "support/main_window_world.h"
 #include "world/look.h"
 #include "world/numbers.h"
-#include "world/picture_store.h"
 #include "world/wait_window.h"
 
 namespace gallox {
@@ -31,9 +29,8 @@ class MainRoadTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::GameWorld<testing::SteadyRandom>> world_;
-  PictureStore pictures_;
-  std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<testing::MainWindowWorld<testing::SteadyRandom>> world_;
+  MainWindow* main_ = nullptr;
 
   void click(const char* button) { testing::click(*main_, button); }
   QString mainText(const char* label) { return shownText(*main_, label); }
@@ -81,16 +78,12 @@ class MainRoadTest : public QObject {
   void initTestCase() { installFontSubstitutions(); }
 
   void init() {
-    world_ = std::make_unique<testing::GameWorld<testing::SteadyRandom>>();
-    main_ = std::make_unique<MainWindow>(world_->game, pictures_);
+    world_ = std::make_unique<testing::MainWindowWorld<testing::SteadyRandom>>();
     world_->start();
-    main_->show();
+    main_ = world_->window.get();
   }
 
-  void cleanup() {
-    main_.reset();
-    world_.reset();
-  }
+  void cleanup() { world_.reset(); }
 
   void aMonthOnTheRoad() {
     click("cmdCity");

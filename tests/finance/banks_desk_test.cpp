@@ -4,25 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recorders.h"
 #include "support/scripted_random.h"
-#include "world/game.h"
+#include "support/world.h"
 
 namespace gallox {
 namespace {
 
-using testing::RecordingMessenger;
-using testing::RecordingView;
 using testing::ScriptedRandom;
 
 constexpr const char* kNoMoney = "Sorry, you do not have enough money to afford this.";
 
-class BanksDeskTest : public ::testing::Test {
+class BanksDeskTest : public ::testing::Test, protected testing::GameWorld<ScriptedRandom> {
  protected:
   BanksDeskTest() {
-    game.attachView(view);
     random.fallBackTo(0.2f);
-    game.startUp(GALLOX_ROUTE_FILE);
+    start();
   }
 
   // What the window's rows read, top to bottom.
@@ -39,10 +35,6 @@ class BanksDeskTest : public ::testing::Test {
             desk.yourDepositText(), desk.currentDepositText(), desk.yourLoanText()};
   }
 
-  ScriptedRandom random;
-  RecordingMessenger messenger;
-  RecordingView view;
-  Game game{random, messenger};
   BanksDesk desk{game.banks()};
 };
 

@@ -4,21 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recorders.h"
 #include "support/scripted_random.h"
-#include "world/stable.h"
+#include "support/world.h"
 #include "world/tables.h"
 
 namespace gallox {
 namespace {
 
-using testing::RecordingMessenger;
-using testing::RecordingView;
 using testing::ScriptedRandom;
 
 constexpr const char* kNoShares = "You have no more shares to sell.";
 
-class StockDeskTest : public ::testing::Test {
+class StockDeskTest : public ::testing::Test, protected testing::LonePlayer {
  protected:
   // The six stables at their base prices: a first draw below a half changes none.
   StockDeskTest() {
@@ -26,14 +23,9 @@ class StockDeskTest : public ::testing::Test {
     random.fallBackTo(0.2f);
     for (std::size_t i = 0; i < stables.size(); ++i)
       stables[i].construct(std::string(kStableRows[i].name), kStableRows[i].basePrice, random);
-    player.attachView(view);
     player.setMoney(150.0f);
   }
 
-  std::array<Stable, kStableCount> stables{};
-  RecordingMessenger messenger;
-  RecordingView view;
-  Player player{stables, messenger};
   StockDesk desk{stables, player, messenger};
 };
 

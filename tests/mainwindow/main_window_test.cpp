@@ -11,13 +11,11 @@
 #include <memory>
 
 #include "mainwindow/credits_window.h"
-#include "mainwindow/main_window.h"
 #include "support/controls.h"
 #include "support/modal_watch.h"
 #include "support/scripted_random.h"
-#include "support/world.h"
+#include "support/main_window_world.h"
 #include "world/look.h"
-#include "world/picture_store.h"
 
 namespace gallox {
 
@@ -31,27 +29,22 @@ class MainWindowTest : public QObject {
   QWidget* control(const char* name) const { return &testing::control(*window_, name); }
   QTimer* flow() const { return &testing::control<QTimer>(*window_, "flow"); }
 
-  std::unique_ptr<testing::GameWorld<testing::ScriptedRandom>> world_;
-  PictureStore pictures_;
-  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<testing::MainWindowWorld<testing::ScriptedRandom>> world_;
+  MainWindow* window_ = nullptr;
 
  private slots:
   void init() {
-    world_ = std::make_unique<testing::GameWorld<testing::ScriptedRandom>>();
+    world_ = std::make_unique<testing::MainWindowWorld<testing::ScriptedRandom>>();
     world_->random.fallBackTo(0.5f);
-    window_ = std::make_unique<MainWindow>(world_->game, pictures_);
     world_->start();
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window_ = world_->window.get();
+    QApplication::setActiveWindow(window_);
+    QVERIFY(QTest::qWaitForWindowActive(window_));
     // The pointer starts off the window, so that every test's first move is a real one.
     QCursor::setPos(QPoint(0, 0));
   }
 
-  void cleanup() {
-    window_.reset();
-    world_.reset();
-  }
+  void cleanup() { world_.reset(); }
 
   void startsInLondonInJanuary2010() {
     QCOMPARE(text("lCurrentDate"), QStringLiteral("January 2010"));
@@ -73,7 +66,7 @@ class MainWindowTest : public QObject {
     QVERIFY(flow()->isActive());
 
     world_->player().setCurrentDate(GameMonth{2010, 12});
-    QTest::keyClick(window_.get(), Qt::Key_G, Qt::ControlModifier);
+    QTest::keyClick(window_, Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(text("lCurrentDate"), QStringLiteral("January 2011"));
   }
 

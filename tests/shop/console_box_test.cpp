@@ -11,14 +11,11 @@
 #include <deque>
 #include <memory>
 
-#include "mainwindow/main_window.h"
 #include "shop/newspaper_window.h"
 #include "support/modal_watch.h"
-#include "support/recorders.h"
+#include "support/main_window_world.h"
 #include "support/scripted_random.h"
-#include "world/game.h"
 #include "world/look.h"
-#include "world/picture_store.h"
 
 namespace gallox {
 
@@ -26,11 +23,8 @@ class ConsoleBoxTest : public QObject {
   Q_OBJECT
 
  private:
-  testing::ScriptedRandom random_;
-  testing::RecordingMessenger messenger_;
-  std::unique_ptr<Game> game_;
-  std::unique_ptr<PictureStore> pictures_;
-  std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<testing::MainWindowWorld<testing::ScriptedRandom>> world_;
+  MainWindow* main_ = nullptr;
 
   // What the player saw of each box, and how it was answered.
   struct Box {
@@ -65,23 +59,17 @@ class ConsoleBoxTest : public QObject {
   QString mainText(const char* name) const { return main_->findChild<QLabel*>(QLatin1String(name))->text(); }
 
  private slots:
-  void initTestCase() {
-    installFontSubstitutions();
-    random_.fallBackTo(0.5f);
-  }
+  void initTestCase() { installFontSubstitutions(); }
 
   void init() {
-    game_ = std::make_unique<Game>(random_, messenger_);
-    pictures_ = std::make_unique<PictureStore>();
-    main_ = std::make_unique<MainWindow>(*game_, *pictures_);
-    game_->startUp(GALLOX_ROUTE_FILE);
-    main_->show();
+    world_ = std::make_unique<testing::MainWindowWorld<testing::ScriptedRandom>>();
+    world_->random.fallBackTo(0.5f);
+    world_->start();
+    main_ = world_->window.get();
   }
 
   void cleanup() {
-    main_.reset();
-    pictures_.reset();
-    game_.reset();
+    world_.reset();
   }
 
   void eachLineTakesEffectAtOnceUntilAnEmptyLine() {
@@ -100,7 +88,7 @@ class ConsoleBoxTest : public QObject {
     auto* paper = main_->toolWindows().find<NewspaperWindow>(ToolWindow::Newspaper);
     QVERIFY(paper && paper->isVisible());
     QVERIFY(main_->findChild<QAction*>(QStringLiteral("mnuNP"))->isChecked());
-    QVERIFY(messenger_.messages.empty());
+    QVERIFY(world_->messenger.messages.empty());
   }
 
   void cancellingEndsTheLoop() {
@@ -139,12 +127,12 @@ class ConsoleBoxTest : public QObject {
   void theMainWindowGoingAwayEndsTheLoopQuietly() {
     testing::ModalWatch watch([&](QWidget* modal) {
       QVERIFY(qobject_cast<QInputDialog*>(modal));
-      main_.reset();
+      world_->window.reset();
     });
     QTest::mouseClick(main_->findChild<QLabel*>(QStringLiteral("cons")), Qt::LeftButton);
-    QVERIFY(!main_);
+    QVERIFY(!world_->window);
     QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(game_->player().Money(), 150.0f);
+    QCOMPARE(world_->player().Money(), 150.0f);
   }
 };
 

@@ -8,35 +8,26 @@
 
 #include "shop/shop_desk.h"
 #include "support/banks_stand_in.h"
-#include "support/recorders.h"
 #include "support/scripted_random.h"
-#include "world/game.h"
+#include "support/world.h"
 
 namespace gallox {
 namespace {
 
 using testing::BanksStandIn;
-using testing::RecordingMessenger;
-using testing::RecordingView;
 using testing::ScriptedRandom;
 
 const char* const kNoMoney = "Sorry, you do not have enough money to afford this.";
 
 // A game just begun: London, January 2010, GBP 150, one newspaper issue, no doping.
-struct Start {
+struct Start : testing::GameWorld<ScriptedRandom> {
   Start() {
     random.fallBackTo(0.5f);
-    game.startUp(GALLOX_ROUTE_FILE);
-    game.attachView(view);
+    start();
     player().subscribe(1);
   }
-  Player& player() { return game.player(); }
   void type(const std::string& line) { console.interpret(line); }
 
-  ScriptedRandom random;
-  RecordingMessenger messenger;
-  RecordingView view;
-  Game game{random, messenger};
   ShopDesk shop{game.player(), messenger};
   BanksStandIn banks{game.banks()};
   Console console{game.player(), shop, banks};

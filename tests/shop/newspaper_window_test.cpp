@@ -9,13 +9,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "mainwindow/main_window.h"
 #include "shop/newspaper_window.h"
-#include "support/recorders.h"
+#include "support/main_window_world.h"
 #include "support/scripted_random.h"
-#include "world/game.h"
 #include "world/look.h"
-#include "world/picture_store.h"
 
 namespace gallox {
 
@@ -23,11 +20,8 @@ class NewspaperWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  testing::ScriptedRandom random_;
-  testing::RecordingMessenger messenger_;
-  std::unique_ptr<Game> game_;
-  std::unique_ptr<PictureStore> pictures_;
-  std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<testing::MainWindowWorld<testing::ScriptedRandom>> world_;
+  MainWindow* main_ = nullptr;
 
   QString issues() const { return main_->findChild<QLabel*>(QStringLiteral("NPs"))->text(); }
   bool ticked() const { return main_->findChild<QAction*>(QStringLiteral("mnuNP"))->isChecked(); }
@@ -39,7 +33,7 @@ class NewspaperWindowTest : public QObject {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   }
   void showsTheIssueOf(const QString& month) {
-    const News& news = game_->news();
+    const News& news = world_->game.news();
     QCOMPARE(shown("date"), month);
     QCOMPARE(shown("races"), printed(news.raceNews()));
     for (int i = 1; i <= kNewsItemCount; ++i)
@@ -51,20 +45,15 @@ class NewspaperWindowTest : public QObject {
 
   void init() {
     // Races everywhere, and the items take turns through the kinds.
-    random_ = testing::ScriptedRandom();
-    random_.fallBackTo(0.3f);
-    game_ = std::make_unique<Game>(random_, messenger_);
-    pictures_ = std::make_unique<PictureStore>();
-    main_ = std::make_unique<MainWindow>(*game_, *pictures_);
-    game_->startUp(GALLOX_ROUTE_FILE);
-    main_->show();
-    game_->player().subscribe(3);
+    world_ = std::make_unique<testing::MainWindowWorld<testing::ScriptedRandom>>();
+    world_->random.fallBackTo(0.3f);
+    world_->start();
+    main_ = world_->window.get();
+    world_->player().subscribe(3);
   }
 
   void cleanup() {
-    main_.reset();
-    pictures_.reset();
-    game_.reset();
+    world_.reset();
   }
 
   void readingOpensTheMonthsPaperInTheCorner() {
@@ -78,7 +67,7 @@ class NewspaperWindowTest : public QObject {
     QVERIFY(paper()->windowFlags().testFlag(Qt::Tool));
     QCOMPARE(shown("Label1"), QStringLiteral("The Gallox Herald"));
     QCOMPARE(shown("header0"), QStringLiteral("Horse Races in England"));
-    QVERIFY(!game_->news().raceNews().empty());
+    QVERIFY(!world_->game.news().raceNews().empty());
     showsTheIssueOf(QStringLiteral("January 2010"));
   }
 
@@ -88,10 +77,10 @@ class NewspaperWindowTest : public QObject {
     first->move(200, 150);
 
     // The month's end prints a new paper but leaves the open one as it was.
-    random_.fallBackTo(0.9f);
+    world_->random.fallBackTo(0.9f);
     QTest::mouseClick(main_->findChild<QLabel*>(QStringLiteral("cmdGo")), Qt::LeftButton);
     QCOMPARE(shown("date"), QStringLiteral("January 2010"));
-    QVERIFY(shown("header1") != printed(game_->news().newsItem(1)));
+    QVERIFY(shown("header1") != printed(world_->game.news().newsItem(1)));
     QCOMPARE(first->pos(), QPoint(200, 150));
 
     main_->findChild<QAction*>(QStringLiteral("mnuNP"))->trigger();
@@ -116,9 +105,9 @@ class NewspaperWindowTest : public QObject {
   }
 
   void withoutAnIssueNothingOpens() {
-    game_->player().subscribe(-3);
+    world_->player().subscribe(-3);
     main_->findChild<QAction*>(QStringLiteral("mnuNP"))->trigger();
-    QCOMPARE(messenger_.last(), std::string("Sorry, but you have to either buy or subscribe the newspapers first!"));
+    QCOMPARE(world_->messenger.last(), std::string("Sorry, but you have to either buy or subscribe the newspapers first!"));
     QVERIFY(!paper());
     QVERIFY(!ticked());
   }

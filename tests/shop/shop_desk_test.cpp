@@ -6,16 +6,12 @@
 
 #include <vector>
 
-#include "support/recorders.h"
-#include "world/player.h"
-#include "world/stable.h"
+#include "support/world.h"
 
 namespace gallox {
 namespace {
 
 using Goods = ShopDesk::Goods;
-using testing::RecordingMessenger;
-using testing::RecordingView;
 
 const char* const kNoMoney = "Sorry, you do not have enough money to afford this.";
 const char* const kIssuesFull =
@@ -58,11 +54,8 @@ const std::vector<Purchase> kPurchases = {
 TEST(ShopDeskTest, PaysFirstThenHandsOverOrRefusesWithOneReason) {
   for (const Purchase& p : kPurchases) {
     SCOPED_TRACE(p.name);
-    std::array<Stable, kStableCount> stables{};
-    RecordingMessenger messenger;
-    RecordingView view;
-    Player player{stables, messenger};
-    player.attachView(view);
+    testing::LonePlayer lone;
+    auto& [stables, messenger, view, player] = lone;
     player.setMoney(p.purse);
     player.subscribe(p.issues);
     for (int i = 0; i < p.dopings; ++i) player.buyDoping();
@@ -81,9 +74,8 @@ TEST(ShopDeskTest, PaysFirstThenHandsOverOrRefusesWithOneReason) {
 }
 
 TEST(ShopDeskTest, TenSingleIssuesCostMoreThanTheSubscription) {
-  std::array<Stable, kStableCount> stables{};
-  RecordingMessenger messenger;
-  Player player{stables, messenger};
+  testing::LonePlayer lone;
+  auto& [stables, messenger, view, player] = lone;
   player.setMoney(180.0f);
   ShopDesk shop{player, messenger};
   for (int i = 0; i < 10; ++i) shop.buy(Goods::Newspaper);

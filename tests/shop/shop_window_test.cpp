@@ -10,13 +10,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "mainwindow/main_window.h"
 #include "shop/shop_window.h"
+#include "support/main_window_world.h"
 #include "support/scripted_random.h"
-#include "world/game.h"
 #include "world/look.h"
 #include "world/message_window.h"
-#include "world/picture_store.h"
 
 namespace gallox {
 
@@ -24,11 +22,8 @@ class ShopWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  testing::ScriptedRandom random_;
-  WindowMessenger messenger_;
-  std::unique_ptr<Game> game_;
-  std::unique_ptr<PictureStore> pictures_;
-  std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<testing::MainWindowWorld<testing::ScriptedRandom, WindowMessenger>> world_;
+  MainWindow* main_ = nullptr;
 
   QString mainText(const char* name) const { return main_->findChild<QLabel*>(QLatin1String(name))->text(); }
   QColor purseColour() const {
@@ -58,17 +53,13 @@ class ShopWindowTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    installFontSubstitutions();
-    random_.fallBackTo(0.5f);
-  }
+  void initTestCase() { installFontSubstitutions(); }
 
   void init() {
-    game_ = std::make_unique<Game>(random_, messenger_);
-    pictures_ = std::make_unique<PictureStore>();
-    main_ = std::make_unique<MainWindow>(*game_, *pictures_);
-    game_->startUp(GALLOX_ROUTE_FILE);
-    main_->show();
+    world_ = std::make_unique<testing::MainWindowWorld<testing::ScriptedRandom, WindowMessenger>>();
+    world_->random.fallBackTo(0.5f);
+    world_->start();
+    main_ = world_->window.get();
     QCursor::setPos(QPoint(0, 0));
     QTest::mouseClick(main_->findChild<QLabel*>(QStringLiteral("cmdShop")), Qt::LeftButton);
     QVERIFY(shop() && shop()->isVisible());
@@ -78,9 +69,7 @@ class ShopWindowTest : public QObject {
 
   void cleanup() {
     clearMessages();
-    main_.reset();
-    pictures_.reset();
-    game_.reset();
+    world_.reset();
   }
 
   void opensTickedAndOnceAndClosingClearsTheTick() {
@@ -91,7 +80,7 @@ class ShopWindowTest : public QObject {
     QCOMPARE(hint(), QString());
 
     ShopWindow* first = shop();
-    QTest::keyClick(main_.get(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(main_, Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(shop(), first);
     QVERIFY(ticked());
 
@@ -133,7 +122,7 @@ class ShopWindowTest : public QObject {
 
     buy("buyDoping");
     QCOMPARE(mainText("lCurrentMoney"), QStringLiteral("GBP 105.00"));
-    QCOMPARE(game_->player().dopings(), 1);
+    QCOMPARE(world_->player().dopings(), 1);
 
     buy("NPsub");
     QCOMPARE(mainText("lCurrentMoney"), QStringLiteral("GBP 25.00"));
@@ -143,30 +132,30 @@ class ShopWindowTest : public QObject {
   }
 
   void refusalsSayWhyAndTakeNothing() {
-    game_->player().setMoney(34.99f);
+    world_->player().setMoney(34.99f);
     buy("buyDoping");
     QCOMPARE(messagesShown(), QStringList{QStringLiteral("Sorry, you do not have enough money to afford this.")});
-    QCOMPARE(game_->player().Money(), 34.99f);
-    QCOMPARE(game_->player().dopings(), 0);
+    QCOMPARE(world_->player().Money(), 34.99f);
+    QCOMPARE(world_->player().dopings(), 0);
     QVERIFY(shop()->isVisible());
     clearMessages();
 
-    game_->player().setMoney(150.0f);
-    game_->player().subscribe(250);
+    world_->player().setMoney(150.0f);
+    world_->player().subscribe(250);
     buy("NPsub");
     QCOMPARE(messagesShown(),
              QStringList{QStringLiteral(
                  "Sorry, you cannot keep more than 255 newspaper issues. Read some of yours first!")});
     QCOMPARE(mainText("NPs"), QStringLiteral("250"));
-    QCOMPARE(game_->player().Money(), 150.0f);
+    QCOMPARE(world_->player().Money(), 150.0f);
     clearMessages();
 
-    for (int i = 0; i < 255; ++i) game_->player().buyDoping();
+    for (int i = 0; i < 255; ++i) world_->player().buyDoping();
     buy("buyDoping");
     QCOMPARE(messagesShown(),
              QStringList{QStringLiteral("Sorry, you cannot keep more than 255 dopings. Use some of yours first!")});
-    QCOMPARE(game_->player().dopings(), 255);
-    QCOMPARE(game_->player().Money(), 150.0f);
+    QCOMPARE(world_->player().dopings(), 255);
+    QCOMPARE(world_->player().Money(), 150.0f);
   }
 };
 

@@ -14,14 +14,14 @@
 namespace gallox::testing {
 
 // A whole game, not started: a test that counts the draws of the start scripts them first.
-template <typename Random>
+template <typename Random, typename Messenger = RecordingMessenger>
 struct GameWorld {
   GameWorld() { game.attachView(view); }
   void start() { game.startUp(GALLOX_ROUTE_FILE); }
   Player& player() { return game.player(); }
 
   Random random;
-  RecordingMessenger messenger;
+  Messenger messenger;
   RecordingView view;
   Game game{random, messenger};
 };
