@@ -113,13 +113,17 @@ CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
   connect(cmdEnter_, &QPushButton::clicked, this, &CitiesWindow::cmdEnterClicked);
 
   // The window opens on Bath and steps through the list to the player's city, refreshing
-  // each city on the way, then offers the bus whatever the last city offered.
+  // each city on the way, then offers the bus whatever the last city offered. Only the last
+  // city's picture is ever seen, so only that one is rendered.
   connect(cityChoose_, &QComboBox::currentIndexChanged, this, &CitiesWindow::cityChooseClicked);
+  walkingToPlayer_ = true;
   cityChooseClicked(cityChoose_->currentIndex());
   const QString location = QString::fromStdString(game_.player().Location());
   while (cityChoose_->currentText() != location &&
          cityChoose_->currentIndex() < cityChoose_->count() - 1)
     cityChoose_->setCurrentIndex(cityChoose_->currentIndex() + 1);
+  walkingToPlayer_ = false;
+  rpImage_->setPixmap(pictures_.g_city(cityChoose_->currentIndex()));
   vehicleClicked(0);
 }
 
@@ -140,7 +144,7 @@ QLabel* CitiesWindow::valueLabel(const QString& objectName, int top, int height)
 
 void CitiesWindow::cityChooseClicked(int position) {
   if (position < 0) return;
-  rpImage_->setPixmap(pictures_.g_city(position));
+  if (!walkingToPlayer_) rpImage_->setPixmap(pictures_.g_city(position));
   desk_.chooseCity(position);
   cmdTravel_->setText(QString::fromStdString(desk_.travelCaption()));
   rpEfee_->setText(QString::fromStdString(desk_.entranceFeeText()));

@@ -63,6 +63,8 @@ class CitiesWindow : public QWidget, public MonthPublisher {
   QFrame* chosen_;
   QPushButton* cmdTravel_;
   QPushButton* cmdEnter_;
+  // While the opening window steps through the cities to the player's.
+  bool walkingToPlayer_ = false;
 };
 
 }  // namespace gallox
