@@ -35,9 +35,9 @@ constexpr std::array<const char*, kHorses> kNames = {"Priest",  "Lucky Strike", 
 void ComposeFrame(benchmark::State& state) {
   gallox::PictureStore pictures;
   const QImage track =
-      pictures.picture(QStringLiteral("track.svg")).toImage().convertToFormat(QImage::Format_RGB32);
+      pictures.render(QStringLiteral("track.svg")).convertToFormat(QImage::Format_RGB32);
   const gallox::MaskedSprite horse =
-      gallox::MaskedSprite::fromPicture(pictures.picture(QStringLiteral("horse.svg")).toImage());
+      gallox::MaskedSprite::fromPicture(pictures.render(QStringLiteral("horse.svg")));
   gallox::PictureArea view{QImage(kViewSize, QImage::Format_RGB32),
                            gallox::designFont(QStringLiteral("Trebuchet MS"), 7.8), Qt::black};
   gallox::BScreen scr;

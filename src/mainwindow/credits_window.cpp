@@ -94,7 +94,7 @@ void CreditsWindow::timer1Tick() {
 void CreditsWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(rect(), toQColor(kBackColour));
-  painter.drawPixmap(0, 0, pictures_.background());
+  painter.drawPixmap(0, 0, pictures_.background(size()));
   QDialog::paintEvent(event);
 }
 

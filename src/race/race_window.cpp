@@ -60,8 +60,8 @@ RaceWindow::RaceWindow(Game& game, PictureStore& pictures, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       meeting_(game),
-      track_(pictures.picture(QStringLiteral("track.svg")).toImage().convertToFormat(QImage::Format_RGB32)),
-      horse_(MaskedSprite::fromPicture(pictures.picture(QStringLiteral("horse.svg")).toImage())),
+      track_(pictures.render(QStringLiteral("track.svg")).convertToFormat(QImage::Format_RGB32)),
+      horse_(MaskedSprite::fromPicture(pictures.render(QStringLiteral("horse.svg")))),
       tick_(new QTimer(this)) {
   setWindowTitle(QStringLiteral("Race"));
   setModal(true);

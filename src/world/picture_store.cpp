@@ -5,8 +5,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QEvent>
 #include <QWidget>
 #include <array>
+#include <utility>
 
 namespace gallox {
 
@@ -43,10 +45,34 @@ QPixmap greyed(const QPixmap& colour) {
 
 }  // namespace
 
-QPixmap PictureStore::picture(const QString& fileName, QSize size) {
-  const QString cacheKey = key(fileName, size);
-  if (const auto found = cache_.constFind(cacheKey); found != cache_.constEnd()) return *found;
+// Keeps a window's background as large as the window and no larger: a window shows the
+// picture's top-left part, and rendering the rest would only cost time and memory.
+class BackgroundFit final : public QObject {
+ public:
+  static constexpr QLatin1String kName{"gallox-background-fit"};
 
+  BackgroundFit(PictureStore& pictures, QWidget& window) : QObject(&window), pictures_(pictures) {
+    setObjectName(kName);
+    window.installEventFilter(this);
+  }
+
+  void fit(QWidget& window) {
+    QPalette palette = window.palette();
+    palette.setBrush(QPalette::Window, QBrush(pictures_.background(window.size())));
+    window.setPalette(palette);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize && watched == parent()) fit(*static_cast<QWidget*>(watched));
+    return false;
+  }
+
+ private:
+  PictureStore& pictures_;
+};
+
+QImage PictureStore::render(const QString& fileName, QSize size) const {
   QSvgRenderer renderer(QStringLiteral(":/pictures/") + fileName);
   const QSize target = size.isValid() ? size : (renderer.isValid() ? renderer.defaultSize() : QSize(1, 1));
   QImage image(target, QImage::Format_ARGB32_Premultiplied);
@@ -55,7 +81,13 @@ QPixmap PictureStore::picture(const QString& fileName, QSize size) {
     QPainter painter(&image);
     renderer.render(&painter);
   }
-  QPixmap pixmap = QPixmap::fromImage(image);
+  return image;
+}
+
+QPixmap PictureStore::picture(const QString& fileName, QSize size) {
+  const QString cacheKey = key(fileName, size);
+  if (const auto found = cache_.constFind(cacheKey); found != cache_.constEnd()) return *found;
+  QPixmap pixmap = QPixmap::fromImage(render(fileName, size));
   cache_.insert(cacheKey, pixmap);
   return pixmap;
 }
@@ -85,12 +117,30 @@ QPixmap PictureStore::stables(int stable) {
   return picture(QStringLiteral("stable_%1.svg").arg(stable));
 }
 
-QPixmap PictureStore::background() { return picture(QStringLiteral("background.svg"), QSize(1024, 600)); }
+QPixmap PictureStore::background(QSize shown) {
+  const QSize size = shown.boundedTo(kBackgroundSize).expandedTo(QSize(1, 1));
+  const QString cacheKey = key(QStringLiteral("background.svg"), size);
+  if (const auto found = cache_.constFind(cacheKey); found != cache_.constEnd()) return *found;
+  QSvgRenderer renderer(QStringLiteral(":/pictures/background.svg"));
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  if (renderer.isValid()) {
+    // At the picture's own scale: the part beyond the image is left out, not squeezed in.
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), kBackgroundSize));
+  }
+  QPixmap pixmap = QPixmap::fromImage(std::move(image));
+  cache_.insert(cacheKey, pixmap);
+  return pixmap;
+}
 
 void PictureStore::applyBackground(QWidget& window) {
-  QPalette palette = window.palette();
-  palette.setBrush(QPalette::Window, QBrush(background()));
-  window.setPalette(palette);
+  // One keeper a window, however often its background is laid.
+  if (!window.findChild<QObject*>(BackgroundFit::kName, Qt::FindDirectChildrenOnly)) {
+    auto* fit = new BackgroundFit(*this, window);
+    // A window not yet sized gets its size, and its background, when it is first shown.
+    if (!window.testAttribute(Qt::WA_PendingResizeEvent)) fit->fit(window);
+  }
   window.setAutoFillBackground(true);
 }
 
