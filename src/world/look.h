@@ -24,6 +24,9 @@ constexpr int px(double twips) { return static_cast<int>(twips / kTwipsPerPixel)
 inline QRect twipRect(int left, int top, int width, int height) {
   return QRect(px(left), px(top), px(width), px(height));
 }
+inline QRect twipRect(const QRect& twips) {
+  return twipRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
 
 // Maps the design fonts that Linux lacks onto DejaVu, once for the whole program.
 void installFontSubstitutions();

@@ -24,6 +24,9 @@ constexpr std::array<const char*, 14> kCityFiles = {
     "city_newport.svg",  "city_penzance.svg",    "city_plymouth.svg",    "city_southampton.svg",
     "city_taunton.svg",  "city_yeovil.svg"};
 constexpr QSize kCitySize(180, 120);
+// Drawn at the size the banks and stock market windows show them.
+constexpr QSize kBankSize(90, 60);
+constexpr QSize kStableSize(100, 100);
 
 QString key(const QString& name, QSize size) {
   return name + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') +
@@ -110,11 +113,11 @@ QPixmap PictureStore::g_city(int city) {
 }
 
 QPixmap PictureStore::g_bank(int bank) {
-  return picture(QStringLiteral("bank_%1.svg").arg(bank), bank == 1 ? QSize(80, 60) : QSize(90, 60));
+  return picture(QStringLiteral("bank_%1.svg").arg(bank), kBankSize);
 }
 
 QPixmap PictureStore::stables(int stable) {
-  return picture(QStringLiteral("stable_%1.svg").arg(stable));
+  return picture(QStringLiteral("stable_%1.svg").arg(stable), kStableSize);
 }
 
 QPixmap PictureStore::background(QSize shown) {
