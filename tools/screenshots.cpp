@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 // Takes pictures of the game's windows as the screen shows them, from a world started with a
 // fixed seed, so that the same code gives the same pictures: the main window, the cities
-// window, a race under way and, where the game has it, the banks window.
+// window, a race under way, the banks and the stock market.
 //
 //   gallox_screenshots OUTPUT_FOLDER
 
@@ -124,13 +124,23 @@ int main(int argc, char** argv) {
     race.hide();
   }
 
-  // The banks window is there once the game has one; the picture waits for it until then.
   window.cmdBanksClicked();
   if (QWidget* banks = topLevel("gallox::BanksWindow")) {
     saved = save(*banks, folder, QStringLiteral("banks.png")) && saved;
     banks->close();
   } else {
-    std::printf("no banks window yet: no banks.png\n");
+    std::fprintf(stderr, "gallox_screenshots: the banks window did not open\n");
+    saved = false;
+  }
+
+  // The market opens after its two seconds at the entrance.
+  window.cmdStockMarketClicked();
+  if (QWidget* market = topLevel("gallox::StockMarketWindow")) {
+    saved = save(*market, folder, QStringLiteral("stock_market.png")) && saved;
+    market->close();
+  } else {
+    std::fprintf(stderr, "gallox_screenshots: the stock market window did not open\n");
+    saved = false;
   }
   return saved ? 0 : 1;
 }

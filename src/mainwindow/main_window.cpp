@@ -10,6 +10,8 @@
 
 #include "cities/cities_window.h"
 #include "cities/grid_map_window.h"
+#include "finance/banks_window.h"
+#include "finance/stock_market_window.h"
 #include "mainwindow/credits_window.h"
 #include "mainwindow/image_button.h"
 #include "mainwindow/licence_window.h"
@@ -66,6 +68,8 @@ MainWindow::MainWindow(Game& game, PictureStore& pictures, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       game_(game),
       pictures_(pictures),
+      banksDesk_(game.banks()),
+      stockDesk_(game.stableList(), game.player(), game.messenger()),
       shopDesk_(game.player(), game.messenger()),
       consoleBanks_(std::make_unique<NoBanksWindowYet>()),
       console_(game.player(), shopDesk_, *consoleBanks_) {
@@ -281,9 +285,12 @@ void MainWindow::cmdGoClicked() {
 
 void MainWindow::registerToolWindows() {
   tools_.add(ToolWindow::Cities, [this] { return new CitiesWindow(game_, pictures_, this); }, mnuRPs_);
-  // Not built yet: their entries keep their ticks clear.
-  tools_.add(ToolWindow::Banks, {}, mnuBanks_);
-  tools_.add(ToolWindow::StockMarket, {}, mnuStockMarket_);
+  tools_.add(ToolWindow::Banks, [this] { return new BanksWindow(banksDesk_, pictures_, this); }, mnuBanks_);
+  // Every fresh opening of the market waits at its entrance first; brought forward, it does not.
+  tools_.add(ToolWindow::StockMarket, [this]() -> QWidget* {
+    if (!StockMarketWindow::enter(pictures_, this)) return nullptr;
+    return new StockMarketWindow(stockDesk_, pictures_, this);
+  }, mnuStockMarket_);
   tools_.add(ToolWindow::Shop, [this] { return new ShopWindow(shopDesk_, pictures_, this); }, mnuShop_);
   tools_.add(ToolWindow::Newspaper, [this] { return new NewspaperWindow(game_.news(), pictures_, this); },
              mnuNP_);

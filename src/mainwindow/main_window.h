@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "finance/banks_desk.h"
+#include "finance/stock_desk.h"
 #include "mainwindow/button_row.h"
 #include "mainwindow/money_fade.h"
 #include "mainwindow/tool_windows.h"
@@ -96,6 +98,9 @@ class MainWindow : public QMainWindow, public PlayerView {
   Game& game_;
   PictureStore& pictures_;
   MoneyFade fade_;
+  // The bank and the stable last shown; their windows come and go.
+  BanksDesk banksDesk_;
+  StockDesk stockDesk_;
   ToolWindows tools_;
   ShopDesk shopDesk_;
   std::unique_ptr<ConsoleBanks> consoleBanks_;
