@@ -9,13 +9,14 @@
 #include "finance/played_game.h"
 #include "finance/stock_market_window.h"
 #include "support/modal_watch.h"
+#include "world/look.h"
 #include "world/wait_window.h"
 
 namespace gallox {
 
+using testing::chosenIn;
 using testing::closeWindow;
-using testing::press;
-using testing::shownIn;
+using testing::shownText;
 
 class StockMarketWindowTest : public QObject {
   Q_OBJECT
@@ -24,7 +25,7 @@ class StockMarketWindowTest : public QObject {
   std::unique_ptr<testing::PlayedGame> play_;
 
   StockMarketWindow* market() const {
-    return play_->main.toolWindows().find<StockMarketWindow>(ToolWindow::StockMarket);
+    return play_->tools().find<StockMarketWindow>(ToolWindow::StockMarket);
   }
 
   // What the player met at the entrance, if anything.
@@ -71,18 +72,18 @@ class StockMarketWindowTest : public QObject {
     QCOMPARE(window->windowTitle(), QStringLiteral("Stables Stock Market"));
     QCOMPARE(window->size(), QSize(289, 263));
     QVERIFY(play_->ticked("mnuStockMarket"));
-    QCOMPARE(shownIn(*window, "header"), QStringLiteral("Stock Market"));
-    QCOMPARE(shownIn(*window, "cmbName"), QStringLiteral("Dejavu"));
-    QCOMPARE(shownIn(*window, "lblSharePrice"), QStringLiteral("GBP 50.00"));
-    QCOMPARE(shownIn(*window, "lblDivPrice"), QStringLiteral("GBP 2.50"));
-    QCOMPARE(shownIn(*window, "lblShares"), QStringLiteral("0"));
+    QCOMPARE(shownText(*window, "header"), QStringLiteral("Stock Market"));
+    QCOMPARE(chosenIn(*window, "cmbName"), QStringLiteral("Dejavu"));
+    QCOMPARE(shownText(*window, "lblSharePrice"), QStringLiteral("GBP 50.00"));
+    QCOMPARE(shownText(*window, "lblDivPrice"), QStringLiteral("GBP 2.50"));
+    QCOMPARE(shownText(*window, "lblShares"), QStringLiteral("0"));
     QCOMPARE(window->focusWidget(), window->findChild<QWidget*>(QStringLiteral("cmdBuyShare")));
 
     // Brought forward while open: no wait, the same window, the stable chosen kept.
-    testing::pick(*window, "cmbName", QStringLiteral("Baron Kestrel's"));
+    testing::choose(*window, "cmbName", QStringLiteral("Baron Kestrel's"));
     QCOMPARE(enter("mnuStockMarket").waits, 0);
     QCOMPARE(market(), window);
-    QCOMPARE(shownIn(*window, "cmbName"), QStringLiteral("Baron Kestrel's"));
+    QCOMPARE(chosenIn(*window, "cmbName"), QStringLiteral("Baron Kestrel's"));
 
     closeWindow(window);
     QVERIFY(!market());
@@ -91,7 +92,7 @@ class StockMarketWindowTest : public QObject {
     QCOMPARE(enter().waits, 1);
     window = market();
     QVERIFY(window);
-    QCOMPARE(shownIn(*window, "cmbName"), QStringLiteral("Dejavu"));
+    QCOMPARE(chosenIn(*window, "cmbName"), QStringLiteral("Dejavu"));
     auto* list = window->findChild<QComboBox*>(QStringLiteral("cmbName"));
     QStringList names;
     for (int i = 0; i < list->count(); ++i) names << list->itemText(i);
@@ -102,48 +103,48 @@ class StockMarketWindowTest : public QObject {
   void buyingAndSellingOneShareAtATime() {
     enter();
     StockMarketWindow& window = *market();
-    press(window, "cmdBuyShare");
-    press(window, "cmdBuyShare");
-    QCOMPARE(shownIn(window, "lblShares"), QStringLiteral("2"));
+    testing::click(window, "cmdBuyShare");
+    testing::click(window, "cmdBuyShare");
+    QCOMPARE(shownText(window, "lblShares"), QStringLiteral("2"));
     QCOMPARE(play_->purse(), QStringLiteral("GBP 50.00"));
 
-    press(window, "lblSell");
-    QCOMPARE(shownIn(window, "lblShares"), QStringLiteral("1"));
+    testing::click(window, "lblSell");
+    QCOMPARE(shownText(window, "lblShares"), QStringLiteral("1"));
     QCOMPARE(play_->purse(), QStringLiteral("GBP 95.00"));
     QVERIFY(play_->messenger.messages.empty());
 
     // Another stable: none held there, and a share the purse cannot pay for.
-    testing::pick(window, "cmbName", QStringLiteral("Allstars Horses"));
-    QCOMPARE(shownIn(window, "lblShares"), QStringLiteral("0"));
-    press(window, "lblSell");
+    testing::choose(window, "cmbName", QStringLiteral("Allstars Horses"));
+    QCOMPARE(shownText(window, "lblShares"), QStringLiteral("0"));
+    testing::click(window, "lblSell");
     QCOMPARE(play_->messenger.last(), std::string("You have no more shares to sell."));
-    QCOMPARE(shownIn(window, "lblShares"), QStringLiteral("0"));
-    press(window, "cmdBuyShare");
+    QCOMPARE(shownText(window, "lblShares"), QStringLiteral("0"));
+    testing::click(window, "cmdBuyShare");
     QCOMPARE(play_->messenger.last(), std::string("Sorry, you do not have enough money to afford this."));
-    QCOMPARE(shownIn(window, "lblShares"), QStringLiteral("0"));
+    QCOMPARE(shownText(window, "lblShares"), QStringLiteral("0"));
     QCOMPARE(play_->purse(), QStringLiteral("GBP 95.00"));
 
-    testing::pick(window, "cmbName", QStringLiteral("Dejavu"));
-    QCOMPARE(shownIn(window, "lblShares"), QStringLiteral("1"));
+    testing::choose(window, "cmbName", QStringLiteral("Dejavu"));
+    QCOMPARE(shownText(window, "lblShares"), QStringLiteral("1"));
   }
 
   void theMonthShowsTheNewPriceOfTheStableChosen() {
     enter();
     StockMarketWindow* window = market();
-    testing::pick(*window, "cmbName", QStringLiteral("Fergusson's"));
-    QCOMPARE(shownIn(*window, "lblSharePrice"), QStringLiteral("GBP 1000.00"));
+    testing::choose(*window, "cmbName", QStringLiteral("Fergusson's"));
+    QCOMPARE(shownText(*window, "lblSharePrice"), QStringLiteral("GBP 1000.00"));
 
     play_->nextMonth(testing::kPricesRise);
-    QCOMPARE(shownIn(*window, "lblSharePrice"), QStringLiteral("GBP 1600.00"));
-    QCOMPARE(shownIn(*window, "lblDivPrice"), QStringLiteral("GBP 80.00"));
-    QCOMPARE(shownIn(*window, "cmbName"), QStringLiteral("Fergusson's"));
+    QCOMPARE(shownText(*window, "lblSharePrice"), QStringLiteral("GBP 1600.00"));
+    QCOMPARE(shownText(*window, "lblDivPrice"), QStringLiteral("GBP 80.00"));
+    QCOMPARE(chosenIn(*window, "cmbName"), QStringLiteral("Fergusson's"));
 
     // Closed, it is left alone; opened afresh, it shows the first stable at its new price.
     closeWindow(window);
     play_->nextMonth(testing::kPricesStay);
     QCOMPARE(enter().waits, 1);
-    QCOMPARE(shownIn(*market(), "lblSharePrice"), QStringLiteral("GBP 80.00"));
-    QCOMPARE(shownIn(*market(), "lblDivPrice"), QStringLiteral("GBP 4.00"));
+    QCOMPARE(shownText(*market(), "lblSharePrice"), QStringLiteral("GBP 80.00"));
+    QCOMPARE(shownText(*market(), "lblDivPrice"), QStringLiteral("GBP 4.00"));
   }
 };
 
