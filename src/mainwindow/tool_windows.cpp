@@ -40,6 +40,9 @@ void ToolWindows::show(QWidget& window) {
 }
 
 QWidget* ToolWindows::open(ToolWindow kind) {
+  // A menu entry has flipped its own tick before it got here; it stays as it was until the
+  // window is really there (the stock market's entrance holds the player first).
+  setMarked(kind, marks_.ticked(kind));
   QWidget* window = ensure(kind);
   if (!window) {
     setMarked(kind, marks_.ticked(kind));
