@@ -112,6 +112,10 @@ BanksWindow::BanksWindow(BanksDesk& desk, PictureStore& pictures, QWidget* paren
   bankChooseClicked(bankChoose_->currentIndex());
 }
 
+void BanksWindow::selectBank(int index) {
+  if (index >= 0 && index < bankChoose_->count()) bankChoose_->setCurrentIndex(index);
+}
+
 void BanksWindow::bankChooseClicked(int index) {
   if (index < 0) return;
   desk_.selectBank(index);

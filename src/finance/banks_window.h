@@ -24,8 +24,9 @@ class BanksWindow : public QWidget, public MonthPublisher {
   BanksWindow(BanksDesk& desk, PictureStore& pictures, QWidget* parent = nullptr);
 
   int selectedBank() const { return bankChoose_->currentIndex(); }
-  // As if the player chose the bank from the list: everything shown follows it.
-  void selectBank(int index) { bankChoose_->setCurrentIndex(index); }
+  // As if the player chose the bank from the list: everything shown follows it. There is no
+  // bank outside 0 to 5, and the choice stays where it is.
+  void selectBank(int index);
 
   void bankBorrowClicked();
   void bankDepClicked();

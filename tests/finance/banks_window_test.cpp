@@ -86,6 +86,8 @@ class BanksWindowTest : public QObject {
     auto* window = qobject_cast<BanksWindow*>(tools.ensure(ToolWindow::Banks));
     QVERIFY(window && !window->isVisible());
     window->selectBank(window->selectedBank() + 1);
+    window->selectBank(6);
+    QCOMPARE(window->selectedBank(), 1);
     play_->player().setMoney(5000.0f);
     window->bankDepClicked();
 
