@@ -35,7 +35,7 @@ constexpr std::array<const char*, kHorses> kNames = {"Priest",  "Lucky Strike", 
 void ComposeFrame(benchmark::State& state) {
   gallox::PictureStore pictures;
   const QImage track =
-      pictures.render(QStringLiteral("track.svg")).convertToFormat(QImage::Format_RGB32);
+      pictures.render(QStringLiteral("track.svg"), {}, QImage::Format_RGB32);
   const gallox::MaskedSprite horse =
       gallox::MaskedSprite::fromPicture(pictures.render(QStringLiteral("horse.svg")));
   gallox::PictureArea view{QImage(kViewSize, QImage::Format_RGB32),
