@@ -60,7 +60,7 @@ RaceWindow::RaceWindow(Game& game, PictureStore& pictures, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       meeting_(game),
-      track_(pictures.render(QStringLiteral("track.svg")).convertToFormat(QImage::Format_RGB32)),
+      track_(pictures.render(QStringLiteral("track.svg"), {}, QImage::Format_RGB32)),
       horse_(MaskedSprite::fromPicture(pictures.render(QStringLiteral("horse.svg")))),
       tick_(new QTimer(this)) {
   setWindowTitle(QStringLiteral("Race"));

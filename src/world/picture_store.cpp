@@ -48,8 +48,8 @@ QPixmap greyed(const QPixmap& colour) {
 
 }  // namespace
 
-// Keeps a window's background as large as the window and no larger: a window shows the
-// picture's top-left part, and rendering the rest would only cost time and memory.
+// Asks for a window's background again whenever the window is resized: a window shows the
+// picture's top-left part, and rendering more than the windows show costs time and memory.
 class BackgroundFit final : public QObject {
  public:
   static constexpr QLatin1String kName{"gallox-background-fit"};
@@ -59,15 +59,9 @@ class BackgroundFit final : public QObject {
     window.installEventFilter(this);
   }
 
-  void fit(QWidget& window) {
-    QPalette palette = window.palette();
-    palette.setBrush(QPalette::Window, QBrush(pictures_.background(window.size())));
-    window.setPalette(palette);
-  }
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Resize && watched == parent()) fit(*static_cast<QWidget*>(watched));
+    if (event->type() == QEvent::Resize && watched == parent()) pictures_.fitBackground(*static_cast<QWidget*>(watched));
     return false;
   }
 
@@ -75,10 +69,10 @@ class BackgroundFit final : public QObject {
   PictureStore& pictures_;
 };
 
-QImage PictureStore::render(const QString& fileName, QSize size) const {
+QImage PictureStore::render(const QString& fileName, QSize size, QImage::Format format) const {
   QSvgRenderer renderer(QStringLiteral(":/pictures/") + fileName);
   const QSize target = size.isValid() ? size : (renderer.isValid() ? renderer.defaultSize() : QSize(1, 1));
-  QImage image(target, QImage::Format_ARGB32_Premultiplied);
+  QImage image(target, format);
   image.fill(Qt::transparent);
   if (renderer.isValid()) {
     QPainter painter(&image);
@@ -122,27 +116,42 @@ QPixmap PictureStore::stables(int stable) {
 
 QPixmap PictureStore::background(QSize shown) {
   const QSize size = shown.boundedTo(kBackgroundSize).expandedTo(QSize(1, 1));
-  const QString cacheKey = key(QStringLiteral("background.svg"), size);
-  if (const auto found = cache_.constFind(cacheKey); found != cache_.constEnd()) return *found;
+  const QSize held = background_.size();
+  if (!background_.isNull() && held.width() >= size.width() && held.height() >= size.height())
+    return background_;
+
+  // One rendering, as large as the largest window asked for, serves every window.
   QSvgRenderer renderer(QStringLiteral(":/pictures/background.svg"));
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
+  // Opaque, as the picture covers itself: it goes into a pixmap and onto the screen unconverted.
+  QImage image(size.expandedTo(held), QImage::Format_RGB32);
+  image.fill(Qt::white);
   if (renderer.isValid()) {
     // At the picture's own scale: the part beyond the image is left out, not squeezed in.
     QPainter painter(&image);
     renderer.render(&painter, QRectF(QPointF(0, 0), kBackgroundSize));
   }
-  QPixmap pixmap = QPixmap::fromImage(std::move(image));
-  cache_.insert(cacheKey, pixmap);
-  return pixmap;
+  background_ = QPixmap::fromImage(std::move(image));
+  // The smaller renderings go as the windows that showed them take the new one.
+  backgrounded_.removeAll(nullptr);
+  for (const QPointer<QWidget>& window : std::as_const(backgrounded_)) layBackground(*window, background_);
+  return background_;
 }
+
+void PictureStore::layBackground(QWidget& window, const QPixmap& picture) {
+  QPalette palette = window.palette();
+  palette.setBrush(QPalette::Window, QBrush(picture));
+  window.setPalette(palette);
+}
+
+void PictureStore::fitBackground(QWidget& window) { layBackground(window, background(window.size())); }
 
 void PictureStore::applyBackground(QWidget& window) {
   // One keeper a window, however often its background is laid.
   if (!window.findChild<QObject*>(BackgroundFit::kName, Qt::FindDirectChildrenOnly)) {
-    auto* fit = new BackgroundFit(*this, window);
+    new BackgroundFit(*this, window);
+    backgrounded_.append(&window);
     // A window not yet sized gets its size, and its background, when it is first shown.
-    if (!window.testAttribute(Qt::WA_PendingResizeEvent)) fit->fit(window);
+    if (!window.testAttribute(Qt::WA_PendingResizeEvent)) fitBackground(window);
   }
   window.setAutoFillBackground(true);
 }

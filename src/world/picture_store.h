@@ -5,11 +5,13 @@
 // handed out by index: vehicles in colour and in grey, stables, banks and cities.
 
 #include <QHash>
+#include <QImage>
+#include <QList>
 #include <QPixmap>
+#include <QPointer>
 #include <QSize>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 namespace gallox {
 
@@ -21,9 +23,11 @@ class PictureStore {
   // A picture by its file name under ":/pictures/", at its own size or the size asked for.
   // A picture that is missing comes out as a transparent rectangle, never as a crash.
   QPixmap picture(const QString& fileName, QSize size = {});
-  // The same, rendered afresh and not kept: for a large picture that one window converts and
-  // keeps for itself while it is open (the race's track).
-  QImage render(const QString& fileName, QSize size = {}) const;
+  // The same, rendered afresh and not kept: for a large picture that one window keeps for
+  // itself while it is open (the race's track). In an opaque format the picture is laid on
+  // black, which a picture that covers itself never shows.
+  QImage render(const QString& fileName, QSize size = {},
+                QImage::Format format = QImage::Format_ARGB32_Premultiplied) const;
 
   QPixmap veh(int vehicle);
   QPixmap veh_dis(int vehicle);
@@ -31,15 +35,21 @@ class PictureStore {
   QPixmap g_bank(int bank);
   QPixmap stables(int stable);
 
-  // The shared background as far as a window of the size `shown` shows it: its top-left part,
-  // at the picture's own scale.
+  // The shared background at the picture's own scale, at least as large as `shown` where the
+  // picture reaches: a window of that size shows its top-left part.
   QPixmap background(QSize shown = kBackgroundSize);
-  // Lays the shared background under a window, sized to the window whenever it is resized.
+  // Lays the shared background under a window, and again whenever the window is resized.
   // The store must outlive the window.
   void applyBackground(QWidget& window);
+  void fitBackground(QWidget& window);
 
  private:
+  static void layBackground(QWidget& window, const QPixmap& picture);
+
   QHash<QString, QPixmap> cache_;
+  QPixmap background_;
+  // The windows showing the background, which take each larger rendering of it.
+  QList<QPointer<QWidget>> backgrounded_;
 };
 
 }  // namespace gallox
