@@ -7,6 +7,8 @@
 #include <cmath>
 #include <tuple>
 
+#include "support/fuzz_targets.h"
+#include "support/mutator.h"
 #include "support/scripted_random.h"
 #include "support/world.h"
 
@@ -152,6 +154,12 @@ TEST(StakeTextTest, NumbersTooLongForADoubleStayOnTheirSide) {
   const std::string huge(400, '9');
   EXPECT_GT(*RaceMeeting::parseStake(huge), 1500.0);
   EXPECT_EQ(*RaceMeeting::parseStake("0." + std::string(400, '0') + "1"), 0.0);
+}
+
+// The fuzzer's checks, over a few thousand mutations of stakes players type.
+TEST(StakeTextTest, MutatedStakesAreTakenWithinTheLimitsOrRefusedWithoutAChange) {
+  testing::Mutator inputs({"50", "1500", "12.5", "20", " 100 ", "1500.01", "-5", ".5", "1e3", "0"});
+  for (int i = 0; i < 3000; ++i) ASSERT_EQ(testing::stakeFault(inputs.next()), std::nullopt) << "input " << i;
 }
 
 TEST_F(RaceMeetingTest, StakesAreCheckedInOrder) {

@@ -8,6 +8,8 @@
 
 #include "shop/shop_desk.h"
 #include "support/banks_stand_in.h"
+#include "support/fuzz_targets.h"
+#include "support/mutator.h"
 #include "support/scripted_random.h"
 #include "support/world.h"
 
@@ -86,6 +88,14 @@ TEST_F(ConsoleTest, EachCommandInAnyCaseAndNothingElse) {
       EXPECT_TRUE(fresh.messenger.messages.empty()) << fresh.messenger.last();
     }
   }
+}
+
+// The fuzzer's checks, over a few thousand mutations of the commands and a session of them.
+TEST(ConsoleFuzz, MutatedLinesTakeEffectOrChangeNothing) {
+  std::vector<std::string> seeds{"richie\nbank\nnext bank\nborrow\ndeposit\nnp\nbuynp\npick\nrepay\ndrugz\n!"};
+  for (const CommandCase& c : kCommandTable) seeds.insert(seeds.end(), c.spellings.begin(), c.spellings.end());
+  testing::Mutator inputs(seeds);
+  for (int i = 0; i < 2000; ++i) ASSERT_EQ(testing::consoleFault(inputs.next()), std::nullopt) << "input " << i;
 }
 
 TEST_F(ConsoleTest, BankSelectionStaysWithinTheSixBanks) {

@@ -16,7 +16,11 @@ namespace gallox::testing {
 // A whole game, not started: a test that counts the draws of the start scripts them first.
 template <typename Random, typename Messenger = RecordingMessenger>
 struct GameWorld {
-  GameWorld() { game.attachView(view); }
+  // The random source is made from the arguments given, if any (a seed).
+  template <typename... Seed>
+  explicit GameWorld(Seed... seed) : random(seed...) {
+    game.attachView(view);
+  }
   void start() { game.startUp(GALLOX_ROUTE_FILE); }
   Player& player() { return game.player(); }
 

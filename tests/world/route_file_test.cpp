@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/fuzz_targets.h"
+#include "support/mutator.h"
 #include "world/city_table.h"
 
 namespace gallox {
@@ -185,6 +187,13 @@ TEST_F(RouteFileTest, ShippedRouteFileJoinsEveryCityToLondon) {
       EXPECT_LT(bus.fare, other.fare) << cities.city(bus.fromCity) << "-" << cities.city(bus.toCity);
     }
   }
+}
+
+// The fuzzer's checks, over a few thousand mutations of the route file we ship.
+TEST(RouteFileFuzz, MutatedFilesGiveSoundRoutesOrAClearErrorAndKeepTheTable) {
+  std::ifstream shipped(GALLOX_ROUTE_FILE, std::ios::binary);
+  testing::Mutator inputs({std::string(std::istreambuf_iterator<char>(shipped), {})});
+  for (int i = 0; i < 3000; ++i) ASSERT_EQ(testing::routeFileFault(inputs.next()), std::nullopt) << "input " << i;
 }
 
 TEST(CityTable, LookupIsExactAndUnknownNamesAreBath) {
