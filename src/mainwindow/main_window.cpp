@@ -48,18 +48,6 @@ void paintText(QLabel& label, Colour colour) {
   label.setPalette(palette);
 }
 
-// Until the banks window is built, the console's bank commands find nothing to work.
-class NoBanksWindowYet final : public ConsoleBanks {
- public:
-  int selectedBank() override { return 0; }
-  void selectBank(int) override {}
-  void borrow() override {}
-  void repay() override {}
-  void deposit() override {}
-  void pick() override {}
-  void show() override {}
-};
-
 }  // namespace
 
 MainWindow::MainWindow(Game& game, PictureStore& pictures, QWidget* parent)
@@ -71,8 +59,8 @@ MainWindow::MainWindow(Game& game, PictureStore& pictures, QWidget* parent)
       banksDesk_(game.banks()),
       stockDesk_(game.stableList(), game.player(), game.messenger()),
       shopDesk_(game.player(), game.messenger()),
-      consoleBanks_(std::make_unique<NoBanksWindowYet>()),
-      console_(game.player(), shopDesk_, *consoleBanks_) {
+      consoleBanks_(tools_),
+      console_(game.player(), shopDesk_, consoleBanks_) {
   setWindowTitle(QStringLiteral("Gallox Sprintz 2"));
   QIcon icon;
   for (const int side : {16, 24, 32, 48, 64})

@@ -12,13 +12,13 @@
 #include <QTimer>
 #include <array>
 #include <cstdint>
-#include <memory>
 
 #include "finance/banks_desk.h"
 #include "finance/stock_desk.h"
 #include "mainwindow/button_row.h"
 #include "mainwindow/money_fade.h"
 #include "mainwindow/tool_windows.h"
+#include "shop/banks_window_target.h"
 #include "shop/console.h"
 #include "shop/shop_desk.h"
 #include "world/player_view.h"
@@ -103,7 +103,7 @@ class MainWindow : public QMainWindow, public PlayerView {
   StockDesk stockDesk_;
   ToolWindows tools_;
   ShopDesk shopDesk_;
-  std::unique_ptr<ConsoleBanks> consoleBanks_;
+  BanksWindowTarget consoleBanks_;
   Console console_;
 
   std::array<ImageButton*, ButtonRow::kCount> buttons_{};

@@ -1,45 +1,58 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 // The console from the main window's keyboard button: one input box after another, each line
-// carried out at once, until the player enters nothing or cancels.
+// carried out at once, until the player enters nothing or cancels; the bank commands work the
+// banks window, hidden or shown.
 
 #include <QAction>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 #include <deque>
 #include <memory>
 
+#include "finance/banks_window.h"
 #include "shop/newspaper_window.h"
-#include "support/modal_watch.h"
+#include "support/controls.h"
 #include "support/main_window_world.h"
+#include "support/modal_watch.h"
 #include "support/scripted_random.h"
 #include "world/look.h"
 
 namespace gallox {
 
+using testing::control;
+using testing::shownText;
+
 class ConsoleBoxTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::MainWindowWorld<testing::ScriptedRandom>> world_;
-  MainWindow* main_ = nullptr;
+  using World = testing::MainWindowWorld<testing::ScriptedRandom>;
+  std::unique_ptr<World> world_;
 
-  // What the player saw of each box, and how it was answered.
+  // What the player saw of each box.
   struct Box {
     QString title;
     QString prompt;
     QString offered;
     QString purse;
   };
-  // A line to type and accept; a null text cancels the box instead.
-  std::vector<Box> typeIntoConsole(std::deque<QString> lines) {
-    std::vector<Box> seen;
+  std::vector<Box> boxes_;
+  std::size_t linesLeft_ = 0;
+
+  MainWindow& main() const { return *world_->window; }
+  QString purse() const { return shownText(main(), "lCurrentMoney"); }
+  bool ticked(const char* entry) const { return control<QAction>(main(), entry).isChecked(); }
+  BanksWindow* banks() const { return main().toolWindows().find<BanksWindow>(ToolWindow::Banks); }
+
+  // Types each line into its box and presses Enter; a null line cancels its box instead.
+  void typeIntoConsole(std::deque<QString> lines) {
+    boxes_.clear();
     testing::ModalWatch watch([&](QWidget* modal) {
       auto* box = qobject_cast<QInputDialog*>(modal);
       QVERIFY(box);
-      seen.push_back({box->windowTitle(), box->labelText(), box->textValue(), mainText("lCurrentMoney")});
+      boxes_.push_back({box->windowTitle(), box->labelText(), box->textValue(), purse()});
       QVERIFY(!lines.empty());
       const QString line = lines.front();
       lines.pop_front();
@@ -47,60 +60,82 @@ class ConsoleBoxTest : public QObject {
         box->reject();
         return;
       }
-      QTest::keyClicks(box->findChild<QLineEdit*>(), line);
-      QTest::keyClick(box->findChild<QLineEdit*>(), Qt::Key_Return);
+      auto* typed = box->findChild<QLineEdit*>();
+      QTest::keyClicks(typed, line);
+      QTest::keyClick(typed, Qt::Key_Return);
     });
-    QTest::mouseClick(main_->findChild<QLabel*>(QStringLiteral("cons")), Qt::LeftButton);
-    // The loop has ended: every line was used and no box is left waiting.
+    testing::click(main(), "cons");
     linesLeft_ = lines.size();
-    return seen;
   }
-  std::size_t linesLeft_ = 0;
-  QString mainText(const char* name) const { return main_->findChild<QLabel*>(QLatin1String(name))->text(); }
+  // The loop ended after the last line, and no box is left waiting.
+  void loopEndedAfter(std::size_t boxes) {
+    QCOMPARE(boxes_.size(), boxes);
+    QCOMPARE(linesLeft_, std::size_t{0});
+    QVERIFY(!QApplication::activeModalWidget());
+  }
 
  private slots:
   void initTestCase() { installFontSubstitutions(); }
 
   void init() {
-    world_ = std::make_unique<testing::MainWindowWorld<testing::ScriptedRandom>>();
+    world_ = std::make_unique<World>();
     world_->random.fallBackTo(0.5f);
     world_->start();
-    main_ = world_->window.get();
   }
 
-  void cleanup() {
-    world_.reset();
-  }
+  void cleanup() { world_.reset(); }
 
-  void eachLineTakesEffectAtOnceUntilAnEmptyLine() {
-    const std::vector<Box> boxes = typeIntoConsole({"richie", "!", "Np", "nonsense", ""});
-    QCOMPARE(boxes.size(), std::size_t{5});
-    QCOMPARE(linesLeft_, std::size_t{0});
-    QVERIFY(!QApplication::activeModalWidget());
-    for (const Box& box : boxes) {
+  void giftThenTheBanksShownWithoutTheTick() {
+    typeIntoConsole({"richie", "bank", ""});
+    loopEndedAfter(3);
+    for (const Box& box : boxes_) {
       QCOMPARE(box.title, QStringLiteral("GALX Consolev0.3b"));
       QCOMPARE(box.prompt, QStringLiteral("Enter you command here"));
       QCOMPARE(box.offered, QString());
     }
-    QCOMPARE(boxes[1].purse, QStringLiteral("GBP 1150.00"));
-    QCOMPARE(mainText("lCurrentMoney"), QStringLiteral("GBP 11150.00"));
-    QCOMPARE(mainText("NPs"), QStringLiteral("99"));
-    auto* paper = main_->toolWindows().find<NewspaperWindow>(ToolWindow::Newspaper);
+    QCOMPARE(boxes_[1].purse, QStringLiteral("GBP 1150.00"));
+    QCOMPARE(purse(), QStringLiteral("GBP 1150.00"));
+    QVERIFY(banks() && banks()->isVisible());
+    QVERIFY(!ticked("mnuBanks"));
+    QVERIFY(!main().banksWindowOpen());
+  }
+
+  void bankCommandsWorkTheHiddenWindowOnTheBankChosenThere() {
+    testing::click(main(), "cheat");
+    typeIntoConsole({"BORROW", "next bank", "Next Bank", "deposit", QString()});
+    loopEndedAfter(5);
+    QVERIFY(banks() && !banks()->isVisible());
+    QCOMPARE(world_->game.bank(0).YourLoan(), 50.0f);
+    QCOMPARE(world_->game.bank(2).YourDep(), 500.0f);
+    QCOMPARE(purse(), QStringLiteral("GBP 4700.00"));
+
+    // Opened now, it shows the third bank with the deposit made there.
+    testing::click(main(), "cmdBanks");
+    QVERIFY(banks()->isVisible());
+    QVERIFY(ticked("mnuBanks"));
+    QCOMPARE(banks()->selectedBank(), 2);
+    QCOMPARE(shownText(*banks(), "bank_yd"), QStringLiteral("GBP 500.00"));
+
+    // Closed, the choice goes with it: the next command starts again on the first bank.
+    banks()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    typeIntoConsole({"REPAY", ""});
+    QCOMPARE(banks()->selectedBank(), 0);
+    QCOMPARE(world_->game.bank(0).YourLoan(), 0.0f);
+  }
+
+  void readingAndBuyingThePaper() {
+    typeIntoConsole({"!", "Np", "BUYNP", "nonsense", QString()});
+    loopEndedAfter(5);
+    QCOMPARE(purse(), QStringLiteral("GBP 10140.00"));
+    QCOMPARE(shownText(main(), "NPs"), QStringLiteral("100"));
+    auto* paper = main().toolWindows().find<NewspaperWindow>(ToolWindow::Newspaper);
     QVERIFY(paper && paper->isVisible());
-    QVERIFY(main_->findChild<QAction*>(QStringLiteral("mnuNP"))->isChecked());
+    QVERIFY(ticked("mnuNP"));
     QVERIFY(world_->messenger.messages.empty());
   }
 
-  void cancellingEndsTheLoop() {
-    const std::vector<Box> boxes = typeIntoConsole({"BUYNP", QString()});
-    QCOMPARE(boxes.size(), std::size_t{2});
-    QCOMPARE(linesLeft_, std::size_t{0});
-    QCOMPARE(mainText("lCurrentMoney"), QStringLiteral("GBP 140.00"));
-    QCOMPARE(mainText("NPs"), QStringLiteral("1"));
-  }
-
-  void theMoneyFadeGoesOnBetweenTheBoxes() {
-    // A gift starts the green fade; the yields between boxes let its ticks run meanwhile.
+  void theMoneyFadeGoesOnWhileTheBoxWaits() {
     int boxes = 0;
     QInputDialog* waiting = nullptr;
     std::int16_t stepsLeftAtSecondBox = 0;
@@ -115,13 +150,12 @@ class ConsoleBoxTest : public QObject {
       }
       // The second box stays up a while, as a player thinks.
       waiting = box;
-      stepsLeftAtSecondBox = main_->flowStep();
+      stepsLeftAtSecondBox = main().flowStep();
       QTimer::singleShot(450, box, [box] { box->reject(); });
     });
-    main_->consClicked();
+    main().consClicked();
     QCOMPARE(boxes, 2);
-    QVERIFY(main_->flowStep() < stepsLeftAtSecondBox);
-    QCOMPARE(mainText("lCurrentMoney"), QStringLiteral("GBP 1150.00"));
+    QVERIFY(main().flowStep() < stepsLeftAtSecondBox);
   }
 
   void theMainWindowGoingAwayEndsTheLoopQuietly() {
@@ -129,7 +163,7 @@ class ConsoleBoxTest : public QObject {
       QVERIFY(qobject_cast<QInputDialog*>(modal));
       world_->window.reset();
     });
-    QTest::mouseClick(main_->findChild<QLabel*>(QStringLiteral("cons")), Qt::LeftButton);
+    testing::click(main(), "cons");
     QVERIFY(!world_->window);
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(world_->player().Money(), 150.0f);
