@@ -5,29 +5,33 @@
 // the next reading; closing it clears the tick.
 
 #include <QAction>
-#include <QLabel>
 #include <QtTest>
 #include <memory>
 
 #include "shop/newspaper_window.h"
+#include "support/controls.h"
 #include "support/main_window_world.h"
 #include "support/scripted_random.h"
 #include "world/look.h"
 
 namespace gallox {
 
+using testing::control;
+using testing::shownText;
+
 class NewspaperWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::MainWindowWorld<testing::ScriptedRandom>> world_;
-  MainWindow* main_ = nullptr;
+  using World = testing::MainWindowWorld<testing::ScriptedRandom>;
+  std::unique_ptr<World> world_;
 
-  QString issues() const { return main_->findChild<QLabel*>(QStringLiteral("NPs"))->text(); }
-  bool ticked() const { return main_->findChild<QAction*>(QStringLiteral("mnuNP"))->isChecked(); }
-  NewspaperWindow* paper() const { return main_->toolWindows().find<NewspaperWindow>(ToolWindow::Newspaper); }
-  QString shown(const char* label) const { return paper()->findChild<QLabel*>(QLatin1String(label))->text(); }
-  void read() { QTest::mouseClick(main_->findChild<QLabel*>(QStringLiteral("cmdNP")), Qt::LeftButton); }
+  MainWindow& main() const { return *world_->window; }
+  QString issues() const { return shownText(main(), "NPs"); }
+  bool ticked() const { return control<QAction>(main(), "mnuNP").isChecked(); }
+  NewspaperWindow* paper() const { return main().toolWindows().find<NewspaperWindow>(ToolWindow::Newspaper); }
+  QString shown(const char* label) const { return shownText(*paper(), label); }
+  void read() { testing::click(main(), "cmdNP"); }
   // What the month's issue should read in the window, line breaks as the labels break them.
   static QString printed(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -44,17 +48,14 @@ class NewspaperWindowTest : public QObject {
   void initTestCase() { installFontSubstitutions(); }
 
   void init() {
-    // Races everywhere, and the items take turns through the kinds.
-    world_ = std::make_unique<testing::MainWindowWorld<testing::ScriptedRandom>>();
+    // Races everywhere, and items of several kinds.
+    world_ = std::make_unique<World>();
     world_->random.fallBackTo(0.3f);
     world_->start();
-    main_ = world_->window.get();
     world_->player().subscribe(3);
   }
 
-  void cleanup() {
-    world_.reset();
-  }
+  void cleanup() { world_.reset(); }
 
   void readingOpensTheMonthsPaperInTheCorner() {
     read();
@@ -78,12 +79,12 @@ class NewspaperWindowTest : public QObject {
 
     // The month's end prints a new paper but leaves the open one as it was.
     world_->random.fallBackTo(0.9f);
-    QTest::mouseClick(main_->findChild<QLabel*>(QStringLiteral("cmdGo")), Qt::LeftButton);
+    testing::click(main(), "cmdGo");
     QCOMPARE(shown("date"), QStringLiteral("January 2010"));
     QVERIFY(shown("header1") != printed(world_->game.news().newsItem(1)));
     QCOMPARE(first->pos(), QPoint(200, 150));
 
-    main_->findChild<QAction*>(QStringLiteral("mnuNP"))->trigger();
+    control<QAction>(main(), "mnuNP").trigger();
     QCOMPARE(paper(), first);
     QCOMPARE(issues(), QStringLiteral("1"));
     QVERIFY(ticked());
@@ -106,7 +107,7 @@ class NewspaperWindowTest : public QObject {
 
   void withoutAnIssueNothingOpens() {
     world_->player().subscribe(-3);
-    main_->findChild<QAction*>(QStringLiteral("mnuNP"))->trigger();
+    control<QAction>(main(), "mnuNP").trigger();
     QCOMPARE(world_->messenger.last(), std::string("Sorry, but you have to either buy or subscribe the newspapers first!"));
     QVERIFY(!paper());
     QVERIFY(!ticked());

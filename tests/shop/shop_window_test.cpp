@@ -5,12 +5,11 @@
 // in the message window, and the tick that follows the window.
 
 #include <QAction>
-#include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 #include <memory>
 
 #include "shop/shop_window.h"
+#include "support/controls.h"
 #include "support/main_window_world.h"
 #include "support/scripted_random.h"
 #include "world/look.h"
@@ -18,27 +17,32 @@
 
 namespace gallox {
 
+using testing::control;
+using testing::shownText;
+
 class ShopWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::MainWindowWorld<testing::ScriptedRandom, WindowMessenger>> world_;
-  MainWindow* main_ = nullptr;
+  using World = testing::MainWindowWorld<testing::ScriptedRandom, WindowMessenger>;
+  std::unique_ptr<World> world_;
 
-  QString mainText(const char* name) const { return main_->findChild<QLabel*>(QLatin1String(name))->text(); }
-  QColor purseColour() const {
-    return main_->findChild<QLabel*>(QStringLiteral("lCurrentMoney"))->palette().color(QPalette::WindowText);
-  }
-  bool ticked() const { return main_->findChild<QAction*>(QStringLiteral("mnuShop"))->isChecked(); }
-  ShopWindow* shop() const { return main_->toolWindows().find<ShopWindow>(ToolWindow::Shop); }
-  QPushButton* button(const char* name) const { return shop()->findChild<QPushButton*>(QLatin1String(name)); }
-  QString hint() const { return shop()->findChild<QLabel*>(QStringLiteral("inf"))->text(); }
-  void buy(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+  MainWindow& main() const { return *world_->window; }
+  Player& player() const { return world_->player(); }
+  QString mainText(const char* name) const { return shownText(main(), name); }
+  QColor purseColour() const { return control<QLabel>(main(), "lCurrentMoney").palette().color(QPalette::WindowText); }
+  bool ticked() const { return control<QAction>(main(), "mnuShop").isChecked(); }
+  ShopWindow* shop() const { return main().toolWindows().find<ShopWindow>(ToolWindow::Shop); }
+  QWidget* button(const char* name) const { return &control(*shop(), name); }
+  QString hint() const { return shownText(*shop(), "inf"); }
+  void buy(const char* name) { testing::click(*shop(), name); }
+  // Clear of the main window, so that the pointer finds the shop.
+  void moveShopAside() { shop()->move(450, 300); }
   void closeShop() {
     shop()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
-  // The message windows on screen, newest last.
+  // The message windows on screen.
   static QStringList messagesShown() {
     QStringList texts;
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -56,15 +60,13 @@ class ShopWindowTest : public QObject {
   void initTestCase() { installFontSubstitutions(); }
 
   void init() {
-    world_ = std::make_unique<testing::MainWindowWorld<testing::ScriptedRandom, WindowMessenger>>();
+    world_ = std::make_unique<World>();
     world_->random.fallBackTo(0.5f);
     world_->start();
-    main_ = world_->window.get();
     QCursor::setPos(QPoint(0, 0));
-    QTest::mouseClick(main_->findChild<QLabel*>(QStringLiteral("cmdShop")), Qt::LeftButton);
+    testing::click(main(), "cmdShop");
     QVERIFY(shop() && shop()->isVisible());
-    // Clear of the main window, so that the pointer finds the shop.
-    shop()->move(450, 300);
+    moveShopAside();
   }
 
   void cleanup() {
@@ -80,7 +82,7 @@ class ShopWindowTest : public QObject {
     QCOMPARE(hint(), QString());
 
     ShopWindow* first = shop();
-    QTest::keyClick(main_, Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(&main(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(shop(), first);
     QVERIFY(ticked());
 
@@ -98,8 +100,8 @@ class ShopWindowTest : public QObject {
     QTest::mouseMove(button("NPsub"));
     QCOMPARE(hint(), QStringLiteral("GBP 80"));
     // The labels leave it; the bare background clears it.
-    QTest::mouseMove(shop()->findChild<QLabel*>(QStringLiteral("header")));
-    QTest::mouseMove(shop()->findChild<QLabel*>(QStringLiteral("inf")));
+    QTest::mouseMove(&control(*shop(), "header"));
+    QTest::mouseMove(&control(*shop(), "inf"));
     QCOMPARE(hint(), QStringLiteral("GBP 80"));
     QTest::mouseMove(shop(), QPoint(20, 170));
     QCOMPARE(hint(), QString());
@@ -107,9 +109,8 @@ class ShopWindowTest : public QObject {
     // A shop opened anew starts without a price.
     QTest::mouseMove(button("buyDoping"));
     closeShop();
-    main_->findChild<QAction*>(QStringLiteral("mnuShop"))->trigger();
+    control<QAction>(main(), "mnuShop").trigger();
     QVERIFY(shop() && ticked());
-    shop()->move(450, 300);
     QCOMPARE(hint(), QString());
   }
 
@@ -117,12 +118,12 @@ class ShopWindowTest : public QObject {
     buy("readN");
     QCOMPARE(mainText("lCurrentMoney"), QStringLiteral("GBP 140.00"));
     QCOMPARE(purseColour(), QColor(255, 0, 0));
-    QCOMPARE(main_->flowStep(), std::int16_t{-16});
+    QCOMPARE(main().flowStep(), std::int16_t{-16});
     QCOMPARE(mainText("NPs"), QStringLiteral("1"));
 
     buy("buyDoping");
     QCOMPARE(mainText("lCurrentMoney"), QStringLiteral("GBP 105.00"));
-    QCOMPARE(world_->player().dopings(), 1);
+    QCOMPARE(player().dopings(), 1);
 
     buy("NPsub");
     QCOMPARE(mainText("lCurrentMoney"), QStringLiteral("GBP 25.00"));
@@ -132,30 +133,30 @@ class ShopWindowTest : public QObject {
   }
 
   void refusalsSayWhyAndTakeNothing() {
-    world_->player().setMoney(34.99f);
+    player().setMoney(34.99f);
     buy("buyDoping");
     QCOMPARE(messagesShown(), QStringList{QStringLiteral("Sorry, you do not have enough money to afford this.")});
-    QCOMPARE(world_->player().Money(), 34.99f);
-    QCOMPARE(world_->player().dopings(), 0);
+    QCOMPARE(player().Money(), 34.99f);
+    QCOMPARE(player().dopings(), 0);
     QVERIFY(shop()->isVisible());
     clearMessages();
 
-    world_->player().setMoney(150.0f);
-    world_->player().subscribe(250);
+    player().setMoney(150.0f);
+    player().subscribe(250);
     buy("NPsub");
     QCOMPARE(messagesShown(),
              QStringList{QStringLiteral(
                  "Sorry, you cannot keep more than 255 newspaper issues. Read some of yours first!")});
     QCOMPARE(mainText("NPs"), QStringLiteral("250"));
-    QCOMPARE(world_->player().Money(), 150.0f);
+    QCOMPARE(player().Money(), 150.0f);
     clearMessages();
 
-    for (int i = 0; i < 255; ++i) world_->player().buyDoping();
+    for (int i = 0; i < 255; ++i) player().buyDoping();
     buy("buyDoping");
     QCOMPARE(messagesShown(),
              QStringList{QStringLiteral("Sorry, you cannot keep more than 255 dopings. Use some of yours first!")});
-    QCOMPARE(world_->player().dopings(), 255);
-    QCOMPARE(world_->player().Money(), 150.0f);
+    QCOMPARE(player().dopings(), 255);
+    QCOMPARE(player().Money(), 150.0f);
   }
 };
 
