@@ -32,9 +32,9 @@ class MainRoadTest : public QObject {
   std::unique_ptr<testing::MainWindowWorld<testing::SteadyRandom>> world_;
   MainWindow* main_ = nullptr;
 
-  void click(const char* button) { testing::click(*main_, button); }
-  QString mainText(const char* label) { return shownText(*main_, label); }
-  bool marked(const char* entry) { return testing::control<QAction>(*main_, entry).isChecked(); }
+  void click(const char* button) { world_->click(button); }
+  QString mainText(const char* label) { return world_->shown(label); }
+  bool marked(const char* entry) { return world_->ticked(entry); }
   template <typename Window>
   Window* openWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -114,8 +114,7 @@ class MainRoadTest : public QObject {
 
     // Closed, it clears the flag and the mark; opened again, it starts afresh from the
     // player's city with the bus.
-    cities->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testing::closeWindow(cities);
     QVERIFY(!main_->rpWindowOpen());
     QVERIFY(!marked("mnuRPs"));
     click("cmdCity");

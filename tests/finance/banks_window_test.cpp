@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "finance/banks_window.h"
-#include "finance/played_game.h"
+#include "support/main_window_world.h"
 #include "world/look.h"
 
 namespace gallox {
@@ -19,7 +19,7 @@ class BanksWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::PlayedGame> play_;
+  std::unique_ptr<testing::PlayedGame<>> play_;
 
   BanksWindow* banks() const { return play_->tools().find<BanksWindow>(ToolWindow::Banks); }
   // Your deposit, current deposit and your loan, as the rows read them.
@@ -29,7 +29,7 @@ class BanksWindowTest : public QObject {
 
  private slots:
   void initTestCase() { installFontSubstitutions(); }
-  void init() { play_ = std::make_unique<testing::PlayedGame>(); }
+  void init() { play_ = std::make_unique<testing::PlayedGame<>>(); }
   void cleanup() { play_.reset(); }
 
   void depositBorrowAndTheMonth() {

@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "finance/played_game.h"
+#include "support/main_window_world.h"
 #include "finance/stock_market_window.h"
 #include "support/modal_watch.h"
 #include "world/look.h"
@@ -22,7 +22,7 @@ class StockMarketWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::PlayedGame> play_;
+  std::unique_ptr<testing::PlayedGame<>> play_;
   QStringList waits_;
 
   StockMarketWindow* market() const {
@@ -44,7 +44,7 @@ class StockMarketWindowTest : public QObject {
  private slots:
   void initTestCase() { installFontSubstitutions(); }
   void init() {
-    play_ = std::make_unique<testing::PlayedGame>();
+    play_ = std::make_unique<testing::PlayedGame<>>();
     waits_.clear();
   }
   void cleanup() { play_.reset(); }

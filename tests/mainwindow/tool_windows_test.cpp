@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "mainwindow/tool_windows.h"
+#include "support/main_window_world.h"
 #include "world/month_publisher.h"
 
 namespace gallox {
@@ -29,10 +30,6 @@ class ToolWindowsTest : public QObject {
   ToolWindows* tools_ = nullptr;
 
   PublishingWindow* banks() const { return dynamic_cast<PublishingWindow*>(tools_->find(ToolWindow::Banks)); }
-  static void closeNow(QWidget* window) {
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
 
  private slots:
   void init() {
@@ -56,7 +53,7 @@ class ToolWindowsTest : public QObject {
     QCOMPARE(tools_->open(ToolWindow::Banks), first);
     QCOMPARE(made_, 1);
 
-    closeNow(first);
+    testing::closeWindow(first);
     QVERIFY(!tools_->find(ToolWindow::Banks));
     QVERIFY(!tools_->marks().flagged(ToolWindow::Banks));
     QVERIFY(!mark_->isChecked());
@@ -85,7 +82,7 @@ class ToolWindowsTest : public QObject {
     tools_->open(ToolWindow::Banks);
     mark_->trigger();
     QVERIFY(mark_->isChecked());
-    closeNow(banks());
+    testing::closeWindow(banks());
     mark_->trigger();
     QVERIFY(!mark_->isChecked());
   }

@@ -28,7 +28,7 @@ class ConsoleBoxTest : public QObject {
   Q_OBJECT
 
  private:
-  using World = testing::MainWindowWorld<testing::ScriptedRandom>;
+  using World = testing::PlayedGame<>;
   std::unique_ptr<World> world_;
 
   // What the player saw of each box.
@@ -78,9 +78,7 @@ class ConsoleBoxTest : public QObject {
   void initTestCase() { installFontSubstitutions(); }
 
   void init() {
-    world_ = std::make_unique<World>();
-    world_->random.fallBackTo(0.5f);
-    world_->start();
+    world_ = std::make_unique<World>(0.5f);
   }
 
   void cleanup() { world_.reset(); }
@@ -117,8 +115,7 @@ class ConsoleBoxTest : public QObject {
     QCOMPARE(shownText(*banks(), "bank_yd"), QStringLiteral("GBP 500.00"));
 
     // Closed, the choice goes with it: the next command starts again on the first bank.
-    banks()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testing::closeWindow(banks());
     typeIntoConsole({"REPAY", ""});
     QCOMPARE(banks()->selectedBank(), 0);
     QCOMPARE(world_->game.bank(0).YourLoan(), 0.0f);

@@ -23,7 +23,7 @@ class NewspaperWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  using World = testing::MainWindowWorld<testing::ScriptedRandom>;
+  using World = testing::PlayedGame<>;
   std::unique_ptr<World> world_;
 
   MainWindow& main() const { return *world_->window; }
@@ -49,9 +49,7 @@ class NewspaperWindowTest : public QObject {
 
   void init() {
     // Races everywhere, and items of several kinds.
-    world_ = std::make_unique<World>();
-    world_->random.fallBackTo(0.3f);
-    world_->start();
+    world_ = std::make_unique<World>(0.3f);
     world_->player().subscribe(3);
   }
 
@@ -94,8 +92,7 @@ class NewspaperWindowTest : public QObject {
 
   void closingClearsTheTickAndTheNextReadingOpensAfresh() {
     read();
-    paper()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testing::closeWindow(paper());
     QVERIFY(!paper());
     QVERIFY(!ticked());
 

@@ -24,7 +24,7 @@ class ShopWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  using World = testing::MainWindowWorld<testing::ScriptedRandom, WindowMessenger>;
+  using World = testing::PlayedGame<WindowMessenger>;
   std::unique_ptr<World> world_;
 
   MainWindow& main() const { return *world_->window; }
@@ -38,10 +38,7 @@ class ShopWindowTest : public QObject {
   void buy(const char* name) { testing::click(*shop(), name); }
   // Clear of the main window, so that the pointer finds the shop.
   void moveShopAside() { shop()->move(450, 300); }
-  void closeShop() {
-    shop()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  void closeShop() { testing::closeWindow(shop()); }
   // The message windows on screen.
   static QStringList messagesShown() {
     QStringList texts;
@@ -60,9 +57,7 @@ class ShopWindowTest : public QObject {
   void initTestCase() { installFontSubstitutions(); }
 
   void init() {
-    world_ = std::make_unique<World>();
-    world_->random.fallBackTo(0.5f);
-    world_->start();
+    world_ = std::make_unique<World>(0.5f);
     QCursor::setPos(QPoint(0, 0));
     testing::click(main(), "cmdShop");
     QVERIFY(shop() && shop()->isVisible());
