@@ -132,29 +132,6 @@ class ConsoleBoxTest : public QObject {
     QVERIFY(world_->messenger.messages.empty());
   }
 
-  void theMoneyFadeGoesOnWhileTheBoxWaits() {
-    int boxes = 0;
-    QInputDialog* waiting = nullptr;
-    std::int16_t stepsLeftAtSecondBox = 0;
-    testing::ModalWatch watch([&](QWidget* modal) {
-      auto* box = qobject_cast<QInputDialog*>(modal);
-      QVERIFY(box);
-      if (box == waiting) return;
-      if (++boxes == 1) {
-        box->setTextValue(QStringLiteral("RICHIE"));
-        box->accept();
-        return;
-      }
-      // The second box stays up a while, as a player thinks.
-      waiting = box;
-      stepsLeftAtSecondBox = main().flowStep();
-      QTimer::singleShot(450, box, [box] { box->reject(); });
-    });
-    main().consClicked();
-    QCOMPARE(boxes, 2);
-    QVERIFY(main().flowStep() < stepsLeftAtSecondBox);
-  }
-
   void theMainWindowGoingAwayEndsTheLoopQuietly() {
     testing::ModalWatch watch([&](QWidget* modal) {
       QVERIFY(qobject_cast<QInputDialog*>(modal));

@@ -133,16 +133,6 @@ TEST_F(ConsoleTest, TwoStepsAlongTheListThenDepositAtTheThirdBank) {
   EXPECT_FALSE(banks.shown);
 }
 
-TEST_F(ConsoleTest, BankRefusalsComeFromTheBanks) {
-  player().setMoney(60.0f);
-  type("deposit");
-  type("deposit");
-  EXPECT_EQ(game.bank(0).YourDep(), 50.0f);
-  EXPECT_EQ(messenger.messages, std::vector<std::string>{kNoMoney});
-  type("pick");
-  EXPECT_EQ(player().Money(), 60.0f);
-}
-
 TEST_F(ConsoleTest, NewspaperGiftThenReading) {
   player().subscribe(-1);
   type("!");
@@ -152,13 +142,6 @@ TEST_F(ConsoleTest, NewspaperGiftThenReading) {
   EXPECT_EQ(view.newspapers, "99");
   type("NP");
   EXPECT_EQ(view.paperReloaded, 1);
-}
-
-TEST_F(ConsoleTest, ReadingWithoutAnIssueIsRefusedByThePlayer) {
-  type("NP");
-  type("NP");
-  EXPECT_EQ(messenger.last(), "Sorry, but you have to either buy or subscribe the newspapers first!");
-  EXPECT_EQ(view.paperOpened, 1);
 }
 
 // The gifts fill the counters up to 255 and never past it; the money of "!" comes regardless.

@@ -102,13 +102,6 @@ class NewspaperWindowTest : public QObject {
     QCOMPARE(issues(), QStringLiteral("1"));
   }
 
-  void withoutAnIssueNothingOpens() {
-    world_->player().subscribe(-3);
-    control<QAction>(main(), "mnuNP").trigger();
-    QCOMPARE(world_->messenger.last(), std::string("Sorry, but you have to either buy or subscribe the newspapers first!"));
-    QVERIFY(!paper());
-    QVERIFY(!ticked());
-  }
 };
 
 }  // namespace gallox

@@ -73,17 +73,5 @@ TEST(ShopDeskTest, PaysFirstThenHandsOverOrRefusesWithOneReason) {
   }
 }
 
-TEST(ShopDeskTest, TenSingleIssuesCostMoreThanTheSubscription) {
-  testing::LonePlayer lone;
-  auto& [stables, messenger, view, player] = lone;
-  player.setMoney(180.0f);
-  ShopDesk shop{player, messenger};
-  for (int i = 0; i < 10; ++i) shop.buy(Goods::Newspaper);
-  EXPECT_EQ(player.Money(), 80.0f);
-  EXPECT_TRUE(shop.buy(Goods::Subscription));
-  EXPECT_EQ(player.Money(), 0.0f);
-  EXPECT_EQ(player.newspapers(), 20);
-}
-
 }  // namespace
 }  // namespace gallox

@@ -128,15 +128,6 @@ class ShopWindowTest : public QObject {
   }
 
   void refusalsSayWhyAndTakeNothing() {
-    player().setMoney(34.99f);
-    buy("buyDoping");
-    QCOMPARE(messagesShown(), QStringList{QStringLiteral("Sorry, you do not have enough money to afford this.")});
-    QCOMPARE(player().Money(), 34.99f);
-    QCOMPARE(player().dopings(), 0);
-    QVERIFY(shop()->isVisible());
-    clearMessages();
-
-    player().setMoney(150.0f);
     player().subscribe(250);
     buy("NPsub");
     QCOMPARE(messagesShown(),
@@ -144,6 +135,7 @@ class ShopWindowTest : public QObject {
                  "Sorry, you cannot keep more than 255 newspaper issues. Read some of yours first!")});
     QCOMPARE(mainText("NPs"), QStringLiteral("250"));
     QCOMPARE(player().Money(), 150.0f);
+    QVERIFY(shop()->isVisible());
     clearMessages();
 
     for (int i = 0; i < 255; ++i) player().buyDoping();
