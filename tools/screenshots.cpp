@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 // Takes pictures of the game's windows as the screen shows them, from a world started with a
 // fixed seed, so that the same code gives the same pictures: the main window, the cities
-// window, a race under way, the banks and the stock market.
+// window, a race under way, the banks, the stock market, the shop and the newspaper.
 //
 //   gallox_screenshots OUTPUT_FOLDER
 
@@ -140,6 +140,25 @@ int main(int argc, char** argv) {
     market->close();
   } else {
     std::fprintf(stderr, "gallox_screenshots: the stock market window did not open\n");
+    saved = false;
+  }
+
+  window.cmdShopClicked();
+  if (QWidget* shop = topLevel("gallox::ShopWindow")) {
+    saved = save(*shop, folder, QStringLiteral("shop.png")) && saved;
+    shop->close();
+  } else {
+    std::fprintf(stderr, "gallox_screenshots: the shop window did not open\n");
+    saved = false;
+  }
+
+  game.player().subscribe(1);
+  window.cmdNPClicked();
+  if (QWidget* paper = topLevel("gallox::NewspaperWindow")) {
+    saved = save(*paper, folder, QStringLiteral("newspaper.png")) && saved;
+    paper->close();
+  } else {
+    std::fprintf(stderr, "gallox_screenshots: the newspaper window did not open\n");
     saved = false;
   }
   return saved ? 0 : 1;

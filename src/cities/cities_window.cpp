@@ -42,6 +42,8 @@ constexpr int kJourneyMs = 1500;
 
 constexpr Colour kValueRed = rgb(255, 0, 0);
 
+QFont controlFont() { return designFont(QStringLiteral("Tahoma"), 7.8, true); }
+
 }  // namespace
 
 CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
@@ -65,8 +67,7 @@ CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
   setWindowTitle(QStringLiteral("Cities"));
   setFixedSize(kClientSize);
   pictures_.applyBackground(*this);
-  const QFont font = designFont(QStringLiteral("Tahoma"), 7.8, true);
-  setFont(font);
+  setFont(controlFont());
 
   cityChoose_->setObjectName(QStringLiteral("city_choose"));
   cityChoose_->setGeometry(kCityChooseRect);
@@ -138,6 +139,8 @@ QLabel* CitiesWindow::valueLabel(const QString& objectName, int top, int height)
   auto* label = new QLabel(QStringLiteral("?"), this);
   label->setObjectName(objectName);
   label->setStyleSheet(textColourStyle(kValueRed));
+  // Made before the window has its font, so it takes the font itself.
+  label->setFont(controlFont());
   label->setGeometry(kValueLeft, top, kClientSize.width() - kValueLeft - 4, height);
   return label;
 }

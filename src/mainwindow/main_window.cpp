@@ -299,13 +299,11 @@ void MainWindow::cmdNPClicked() { game_.player().digest(); }
 void MainWindow::cmdGridMapClicked() { tools_.open(ToolWindow::GridMap); }
 
 void MainWindow::cmdAboutClicked() {
-  CreditsWindow credits(pictures_, this);
-  credits.exec();
+  execOwned(new CreditsWindow(pictures_, this));
 }
 
 void MainWindow::mnuLicenceClicked() {
-  LicenceWindow licence(this);
-  licence.exec();
+  execOwned(new LicenceWindow(this));
 }
 
 void MainWindow::consClicked() {
