@@ -55,12 +55,6 @@ bool save(QWidget& window, const QDir& folder, const QString& name) {
   return true;
 }
 
-QWidget* topLevel(const char* className) {
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (window->isVisible() && window->inherits(className)) return window;
-  return nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,15 +80,21 @@ int main(int argc, char** argv) {
   window.show();
   bool saved = save(window, folder, QStringLiteral("main_window.png"));
 
+  const auto saveTool = [&](gallox::ToolWindow kind, const QString& name) {
+    QWidget* tool = window.toolWindows().find(kind);
+    if (!tool || !tool->isVisible()) {
+      std::fprintf(stderr, "gallox_screenshots: no window for %s\n", qPrintable(name));
+      return false;
+    }
+    // Below the main window, as a player would move it out of the way.
+    if (kind == gallox::ToolWindow::Cities) tool->move(window.x(), window.y() + window.height() + 40);
+    const bool done = save(*tool, folder, name);
+    tool->close();
+    return done;
+  };
+
   window.cmdCityClicked();
-  if (QWidget* cities = topLevel("gallox::CitiesWindow")) {
-    cities->move(window.x(), window.y() + window.height() + 40);
-    saved = save(*cities, folder, QStringLiteral("cities.png")) && saved;
-    cities->close();
-  } else {
-    std::fprintf(stderr, "gallox_screenshots: the cities window did not open\n");
-    saved = false;
-  }
+  saved = saveTool(gallox::ToolWindow::Cities, QStringLiteral("cities.png")) && saved;
 
   {
     // The meeting as the cities window opens it, but shown without waiting for it to end,
@@ -125,41 +125,14 @@ int main(int argc, char** argv) {
   }
 
   window.cmdBanksClicked();
-  if (QWidget* banks = topLevel("gallox::BanksWindow")) {
-    saved = save(*banks, folder, QStringLiteral("banks.png")) && saved;
-    banks->close();
-  } else {
-    std::fprintf(stderr, "gallox_screenshots: the banks window did not open\n");
-    saved = false;
-  }
-
+  saved = saveTool(gallox::ToolWindow::Banks, QStringLiteral("banks.png")) && saved;
   // The market opens after its two seconds at the entrance.
   window.cmdStockMarketClicked();
-  if (QWidget* market = topLevel("gallox::StockMarketWindow")) {
-    saved = save(*market, folder, QStringLiteral("stock_market.png")) && saved;
-    market->close();
-  } else {
-    std::fprintf(stderr, "gallox_screenshots: the stock market window did not open\n");
-    saved = false;
-  }
-
+  saved = saveTool(gallox::ToolWindow::StockMarket, QStringLiteral("stock_market.png")) && saved;
   window.cmdShopClicked();
-  if (QWidget* shop = topLevel("gallox::ShopWindow")) {
-    saved = save(*shop, folder, QStringLiteral("shop.png")) && saved;
-    shop->close();
-  } else {
-    std::fprintf(stderr, "gallox_screenshots: the shop window did not open\n");
-    saved = false;
-  }
-
+  saved = saveTool(gallox::ToolWindow::Shop, QStringLiteral("shop.png")) && saved;
   game.player().subscribe(1);
   window.cmdNPClicked();
-  if (QWidget* paper = topLevel("gallox::NewspaperWindow")) {
-    saved = save(*paper, folder, QStringLiteral("newspaper.png")) && saved;
-    paper->close();
-  } else {
-    std::fprintf(stderr, "gallox_screenshots: the newspaper window did not open\n");
-    saved = false;
-  }
+  saved = saveTool(gallox::ToolWindow::Newspaper, QStringLiteral("newspaper.png")) && saved;
   return saved ? 0 : 1;
 }
