@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
   // Text needs a running application; no screen is needed for drawing into images.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  gallox::installFontSubstitutions();
+  gallox::installLook();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

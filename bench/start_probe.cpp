@@ -96,7 +96,7 @@ int probe(const std::string& state) {
   }
 
   // As main() starts the game.
-  gallox::installFontSubstitutions();
+  gallox::installLook();
   gallox::ClockRandomSource random(2010);
   SilentMessenger messenger;
   gallox::Game game(random, messenger);

@@ -59,7 +59,7 @@ BENCHMARK(MinimalProgram)->Unit(benchmark::kMillisecond);
 void GameStartUp(benchmark::State& state) {
   for (auto _ : state) {
     QApplication app(gArgc, gArgv);
-    gallox::installFontSubstitutions();
+    gallox::installLook();
     gallox::ClockRandomSource random(2010);
     SilentMessenger messenger;
     gallox::Game game(random, messenger);
@@ -128,7 +128,7 @@ struct StartedGame {
 
 void CitiesFirstOpening(benchmark::State& state) {
   QApplication app(gArgc, gArgv);
-  gallox::installFontSubstitutions();
+  gallox::installLook();
   for (auto _ : state) {
     state.PauseTiming();
     auto game = std::make_unique<StartedGame>();
@@ -144,7 +144,7 @@ BENCHMARK(CitiesFirstOpening)->Unit(benchmark::kMillisecond);
 
 void CitiesReopening(benchmark::State& state) {
   QApplication app(gArgc, gArgv);
-  gallox::installFontSubstitutions();
+  gallox::installLook();
   StartedGame game;
   game.openCities();
   game.closeCities();

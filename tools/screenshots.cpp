@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gallox_screenshots: cannot make %s\n", argv[1]);
     return 1;
   }
-  gallox::installFontSubstitutions();
+  gallox::installLook();
 
   gallox::ClockRandomSource random(kSeed);
   QuietMessenger messenger;

@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Gallox Sprintz"));
   QApplication::setApplicationVersion(QStringLiteral("1.81.31"));
-  gallox::installFontSubstitutions();
+  gallox::installLook();
 
   gallox::ClockRandomSource random;
   gallox::WindowMessenger messenger;

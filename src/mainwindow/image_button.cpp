@@ -8,7 +8,6 @@ namespace gallox {
 
 ImageButton::ImageButton(int id, QWidget* parent) : QLabel(parent), id_(id) {
   setMouseTracking(true);
-  setScaledContents(true);
 }
 
 void ImageButton::mousePressEvent(QMouseEvent* event) {

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #pragma once
 // A picture that acts as a button: it reports a click and the pointer moving over it, and has
-// no pressed or hover look of its own. Without a picture it is an invisible hotspot.
+// no pressed or hover look of its own. Without a picture it is an invisible hotspot. The picture
+// is shown at its own size, not scaled: give it one made at the button's size.
 
 #include <QLabel>
 

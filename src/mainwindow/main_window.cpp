@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QInputDialog>
 #include <QMenuBar>
 
@@ -62,10 +61,7 @@ MainWindow::MainWindow(Game& game, PictureStore& pictures, QWidget* parent)
       consoleBanks_(tools_),
       console_(game.player(), shopDesk_, consoleBanks_) {
   setWindowTitle(QStringLiteral("Gallox Sprintz 2"));
-  QIcon icon;
-  for (const int side : {16, 24, 32, 48, 64})
-    icon.addPixmap(pictures_.picture(QStringLiteral("icon.svg"), QSize(side, side)));
-  setWindowIcon(icon);
+  setWindowIcon(PictureStore::icon(QStringLiteral("icon.svg"), {16, 24, 32, 48, 64}));
 
   auto* surface = new QWidget(this);
   surface->setObjectName(QStringLiteral("client"));

@@ -2,16 +2,75 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #include "world/look.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 
 namespace gallox {
+
+namespace {
+
+// A style picture asked of the platform's style on its first use.
+class StylePictureEngine final : public QIconEngine {
+ public:
+  StylePictureEngine(QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return read().pixmap(size, mode, state);
+  }
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    read().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return read().actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return read().availableSizes(mode, state);
+  }
+  QIconEngine* clone() const override { return new StylePictureEngine(style_, which_); }
+  QString key() const override { return QStringLiteral("gallox-style-picture"); }
+
+ private:
+  const QIcon& read() {
+    if (!read_ && style_) icon_ = style_->standardIcon(which_);
+    read_ = true;
+    return icon_;
+  }
+
+  QPointer<QStyle> style_;
+  QStyle::StandardPixmap which_;
+  bool read_ = false;
+  QIcon icon_;
+};
+
+// The platform's style, except that the menu bar's overflow button gets its picture only when it
+// is shown. The game's menus always fit, so it never is; reading the picture at once would load
+// every image format the system has, at start-up.
+class GameStyle final : public QProxyStyle {
+ public:
+  QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+    if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
+      return QIcon(new StylePictureEngine(baseStyle(), which));
+    return QProxyStyle::standardIcon(which, option, widget);
+  }
+};
+
+}  // namespace
 
 void installFontSubstitutions() {
   QFont::insertSubstitution("Tahoma", "DejaVu Sans");
   QFont::insertSubstitution("Verdana", "DejaVu Sans");
   QFont::insertSubstitution("Trebuchet MS", "DejaVu Sans");
   QFont::insertSubstitution("Bitstream Vera Serif", "DejaVu Serif");
+}
+
+void installLook() {
+  installFontSubstitutions();
+  QApplication::setStyle(new GameStyle);
 }
 
 QFont designFont(const QString& family, double pointSize, bool bold) {

@@ -31,6 +31,10 @@ inline QRect twipRect(const QRect& twips) {
 // Maps the design fonts that Linux lacks onto DejaVu, once for the whole program.
 void installFontSubstitutions();
 
+// The whole program's look, before its first window: the font substitutions and the
+// platform's style, whose pictures are read only when a window first shows them.
+void installLook();
+
 QFont designFont(const QString& family, double pointSize, bool bold = false);
 
 // Text in the given colour straight on the window's background picture.

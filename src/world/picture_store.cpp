@@ -2,12 +2,14 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #include "world/picture_store.h"
 
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QEvent>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <utility>
 
 namespace gallox {
@@ -46,6 +48,45 @@ QPixmap greyed(const QPixmap& colour) {
   return QPixmap::fromImage(image);
 }
 
+QImage renderWith(QSvgRenderer& renderer, QSize size, QImage::Format format) {
+  const QSize target = size.isValid() ? size : (renderer.isValid() ? renderer.defaultSize() : QSize(1, 1));
+  QImage image(target, format);
+  image.fill(Qt::transparent);
+  if (renderer.isValid()) {
+    QPainter painter(&image);
+    renderer.render(&painter);
+  }
+  return image;
+}
+
+// The picture behind an icon, read on the first size asked for and rendered once at each.
+class PictureIconEngine final : public QIconEngine {
+ public:
+  PictureIconEngine(const QString& fileName, const QList<QSize>& sizes) : fileName_(fileName), sizes_(sizes) {}
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+    if (const auto found = rendered_.constFind(size); found != rendered_.constEnd()) return *found;
+    if (!renderer_) renderer_ = std::make_unique<QSvgRenderer>(QStringLiteral(":/pictures/") + fileName_);
+    const QPixmap made = QPixmap::fromImage(renderWith(*renderer_, size, QImage::Format_ARGB32_Premultiplied));
+    rendered_.insert(size, made);
+    return made;
+  }
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return sizes_; }
+  QIconEngine* clone() const override { return new PictureIconEngine(fileName_, sizes_); }
+  QString key() const override { return QStringLiteral("gallox-picture"); }
+  bool isNull() override { return false; }
+
+ private:
+  QString fileName_;
+  QList<QSize> sizes_;
+  std::unique_ptr<QSvgRenderer> renderer_;
+  QHash<QSize, QPixmap> rendered_;
+};
+
 }  // namespace
 
 // Asks for a window's background again whenever the window is resized: a window shows the
@@ -71,14 +112,13 @@ class BackgroundFit final : public QObject {
 
 QImage PictureStore::render(const QString& fileName, QSize size, QImage::Format format) const {
   QSvgRenderer renderer(QStringLiteral(":/pictures/") + fileName);
-  const QSize target = size.isValid() ? size : (renderer.isValid() ? renderer.defaultSize() : QSize(1, 1));
-  QImage image(target, format);
-  image.fill(Qt::transparent);
-  if (renderer.isValid()) {
-    QPainter painter(&image);
-    renderer.render(&painter);
-  }
-  return image;
+  return renderWith(renderer, size, format);
+}
+
+QIcon PictureStore::icon(const QString& fileName, const QList<int>& sides) {
+  QList<QSize> sizes;
+  for (const int side : sides) sizes.append(QSize(side, side));
+  return QIcon(new PictureIconEngine(fileName, sizes));
 }
 
 QPixmap PictureStore::picture(const QString& fileName, QSize size) {

@@ -5,6 +5,7 @@
 // handed out by index: vehicles in colour and in grey, stables, banks and cities.
 
 #include <QHash>
+#include <QIcon>
 #include <QImage>
 #include <QList>
 #include <QPixmap>
@@ -28,6 +29,10 @@ class PictureStore {
   // black, which a picture that covers itself never shows.
   QImage render(const QString& fileName, QSize size = {},
                 QImage::Format format = QImage::Format_ARGB32_Premultiplied) const;
+
+  // An icon of the picture, offered at the given sides and rendered only at the sizes a
+  // platform asks for, when it asks: nothing is rendered while a window merely receives it.
+  static QIcon icon(const QString& fileName, const QList<int>& sides);
 
   QPixmap veh(int vehicle);
   QPixmap veh_dis(int vehicle);

@@ -5,6 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenuBar>
+#include <QProxyStyle>
+#include <QToolButton>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QtTest>
@@ -33,6 +36,9 @@ class MainWindowTest : public QObject {
   MainWindow* window_ = nullptr;
 
  private slots:
+  // The look the game starts with.
+  void initTestCase() { installLook(); }
+
   void init() {
     world_ = std::make_unique<testing::MainWindowWorld<testing::ScriptedRandom>>();
     world_->random.fallBackTo(0.5f);
@@ -45,6 +51,20 @@ class MainWindowTest : public QObject {
   }
 
   void cleanup() { world_.reset(); }
+
+  // The game's style puts off reading the menu bar's overflow picture; it is there all the same.
+  void theMenuBarsOverflowButtonHasThePlatformsPicture() {
+    auto* overflow = window_->menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(overflow);
+    QVERIFY(!overflow->isVisible());
+    auto* gameStyle = qobject_cast<QProxyStyle*>(QApplication::style());
+    QVERIFY(gameStyle);
+    const QStyle* platform = gameStyle->baseStyle();
+    const QImage expected =
+        platform->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage();
+    QVERIFY(!expected.isNull());
+    QCOMPARE(overflow->icon().pixmap(16).toImage(), expected);
+  }
 
   void startsInLondonInJanuary2010() {
     QCOMPARE(text("lCurrentDate"), QStringLiteral("January 2010"));

@@ -85,6 +85,17 @@ class PictureStoreTest : public QObject {
     QVERIFY(window.autoFillBackground());
   }
 
+  void anIconOffersItsSidesAndDrawsThePictureAtTheSizeAsked() {
+    const QIcon icon = PictureStore::icon(QStringLiteral("icon.svg"), {16, 48});
+    QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(16, 16), QSize(48, 48)}));
+    PictureStore pictures;
+    for (const QSize size : {QSize(16, 16), QSize(48, 48), QSize(20, 20)}) {
+      const QImage drawn = icon.pixmap(size).toImage();
+      QCOMPARE(drawn.size(), size);
+      QCOMPARE(drawn, pictures.picture(QStringLiteral("icon.svg"), size).toImage());
+    }
+  }
+
   void aWindowShownBeforeItsBackgroundIsLaidGetsItAtOnce() {
     PictureStore pictures;
     QWidget window;
