@@ -162,15 +162,17 @@ QPixmap PictureStore::background(QSize shown) {
 
   // One rendering, as large as the largest window asked for, serves every window.
   QSvgRenderer renderer(QStringLiteral(":/pictures/background.svg"));
-  // Opaque, as the picture covers itself: it goes into a pixmap and onto the screen unconverted.
-  QImage image(size.expandedTo(held), QImage::Format_RGB32);
+  // Opaque, as the picture covers itself, and in three bytes a pixel, not four: the largest
+  // windows show it in every state of play, and a quarter of it is memory well saved. It goes
+  // into the pixmap as it is; the screen converts the few parts it paints.
+  QImage image(size.expandedTo(held), QImage::Format_RGB888);
   image.fill(Qt::white);
   if (renderer.isValid()) {
     // At the picture's own scale: the part beyond the image is left out, not squeezed in.
     QPainter painter(&image);
     renderer.render(&painter, QRectF(QPointF(0, 0), kBackgroundSize));
   }
-  background_ = QPixmap::fromImage(std::move(image));
+  background_ = QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
   // The smaller renderings go as the windows that showed them take the new one.
   backgrounded_.removeAll(nullptr);
   for (const QPointer<QWidget>& window : std::as_const(backgrounded_)) layBackground(*window, background_);

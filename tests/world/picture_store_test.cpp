@@ -29,6 +29,8 @@ class PictureStoreTest : public QObject {
     PictureStore pictures;
     const QImage whole = pictures.background().toImage();
     QCOMPARE(whole.size(), PictureStore::kBackgroundSize);
+    // Three bytes a pixel: the pixmap keeps the format it was rendered in.
+    QCOMPARE(whole.depth(), 24);
     for (const QSize shown : {QSize(681, 154), QSize(527, 336), QSize(1, 600)}) {
       PictureStore fresh;
       const QImage part = fresh.background(shown).toImage();
