@@ -9,34 +9,15 @@
 
 #include "support/fuzz_targets.h"
 #include "support/mutator.h"
+#include "support/race_draws.h"
 #include "support/scripted_random.h"
 #include "support/world.h"
 
 namespace gallox {
 namespace {
 
-using testing::ScriptedRandom;
+using namespace testing;
 
-// Horses of the table by their speed.
-constexpr int kPriest = 0;        // 1.5, the slowest
-constexpr int kJohny = 1;         // 1.5
-constexpr int kBrendan = 5;       // 1.4
-constexpr int kMalcolmZ = 10;     // 1.21
-constexpr int kSnoopey = 17;      // 1.0
-constexpr int kStSupersson = 21;  // 0.8
-constexpr int kNonpareil = 24;    // 0.6
-constexpr int kLord = 26;         // 0.56, least stake 800
-constexpr int kBlaster = 28;      // least stake 1200
-constexpr int kLuckyStrike = 29;  // 0.5, the fastest, least stake 1250
-
-// The draw that picks horse h of the thirty.
-float pickOf(int horse) { return (static_cast<float>(horse) + 0.5f) / kHorseCount; }
-// A step draw that moves every horse 9 pixels, whatever its speed.
-constexpr float kFullStride = 0.9999f;
-// A police draw that never catches anyone.
-constexpr float kPoliceAway = 0.0f;
-// A police draw that catches any doper.
-constexpr float kPoliceThere = 0.99f;
 // Ticks at 9 pixels until every horse is past the line.
 constexpr int kTicksToFinish = kFinishLine / 9 + 1;
 
@@ -63,16 +44,14 @@ class RaceMeetingTest : public ::testing::Test, protected testing::LonePlayer {
     for (int ticks = 0; !meeting.tick() && ticks < 1000; ++ticks) {
     }
   }
-  std::vector<int> places() const {
-    std::vector<int> p;
-    for (const RaceEntry& e : meeting.field()) p.push_back(e.place);
-    return p;
+  // One column of the field: each horse's place, or which horse it is.
+  template <typename Field>
+  std::vector<int> each(Field RaceEntry::*column) const {
+    std::vector<int> values;
+    for (const RaceEntry& e : meeting.field()) values.push_back(e.*column);
+    return values;
   }
-  std::vector<int> horses() const {
-    std::vector<int> h;
-    for (const RaceEntry& e : meeting.field()) h.push_back(e.horse);
-    return h;
-  }
+  std::vector<int> places() const { return each(&RaceEntry::place); }
 
   ScriptedRandom random;
   RaceMeeting meeting{player, kHorses, random};
@@ -106,7 +85,7 @@ TEST_F(RaceMeetingTest, FieldDrawsAgainUntilEveryHorseIsNew) {
   random.add({pickOf(5), pickOf(5), pickOf(5), pickOf(7), pickOf(5), pickOf(7), pickOf(9)});
   random.add({kPoliceAway});
   meeting.nextRace();
-  EXPECT_EQ(horses(), (std::vector<int>{5, 7, 9}));
+  EXPECT_EQ(each(&RaceEntry::horse), (std::vector<int>{5, 7, 9}));
   // Seven picks and then the police check's one draw.
   EXPECT_EQ(random.drawn(), 8);
 }
@@ -148,11 +127,8 @@ TEST(StakeTextTest, OnlyPlainDecimalNumbersAreStakes) {
       {"1.2.3", std::nullopt}, {".", std::nullopt}, {"- 5", std::nullopt}, {"+", std::nullopt},
       {"1 000", std::nullopt}, {"£100", std::nullopt}};
   for (const auto& [text, value] : cases) EXPECT_EQ(RaceMeeting::parseStake(text), value) << '"' << text << '"';
-}
-
-TEST(StakeTextTest, NumbersTooLongForADoubleStayOnTheirSide) {
-  const std::string huge(400, '9');
-  EXPECT_GT(*RaceMeeting::parseStake(huge), 1500.0);
+  // Numbers too long for a double stay on their side of the limits.
+  EXPECT_GT(*RaceMeeting::parseStake(std::string(400, '9')), 1500.0);
   EXPECT_EQ(*RaceMeeting::parseStake("0." + std::string(400, '0') + "1"), 0.0);
 }
 
@@ -379,9 +355,11 @@ TEST_F(RaceMeetingTest, OverdoseAfterTheFinishKeepsThePlaceAndTheCount) {
   // The race stays over and paid once.
   EXPECT_TRUE(meeting.tick());
   EXPECT_EQ(player.Money(), purse);
-  // The dopings still reach the police before the next race.
+  // The dopings still reach the police before the next race, once its field is drawn.
   random.add({pickOf(3), pickOf(4), pickOf(5), kPoliceThere});
   EXPECT_EQ(meeting.nextRace().fine, 7 * 150);
+  EXPECT_EQ(meeting.field()[0].horse, 3);
+  EXPECT_EQ(meeting.dopesUsed(), 0);
 }
 
 TEST_F(RaceMeetingTest, OverdoseDuringTheRaceTakesOnlyThatHorseOut) {
@@ -412,7 +390,7 @@ TEST_F(RaceMeetingTest, PoliceFineDopersOnlyWhenTheDrawIsAgainstThem) {
   for (const Case& c : cases) {
     enter({kPriest, kJohny, kBrendan});
     giveDopings(c.dopings);
-    for (int i = 0; i < c.dopings; ++i) meeting.dope(0);
+    for (int i = 0; i < c.dopings; ++i) meeting.dope(i);  // one doping on each horse
     // The fine is taken even from a purse that cannot cover it.
     player.setMoney(100.0f);
     random.add({c.draw});
@@ -429,19 +407,6 @@ TEST_F(RaceMeetingTest, PoliceFineDopersOnlyWhenTheDrawIsAgainstThem) {
     else
       EXPECT_TRUE(police.message.empty());
   }
-}
-
-TEST_F(RaceMeetingTest, DopingsOfASkippedRaceMeetThePoliceBeforeTheNext) {
-  enter({kPriest, kJohny, kBrendan});
-  giveDopings(2);
-  meeting.dope(0);
-  meeting.dope(1);
-  // The new field is drawn first, then the police draw.
-  random.add({pickOf(3), pickOf(4), pickOf(5), kPoliceThere});
-  const RaceMeeting::PoliceResult police = meeting.nextRace();
-  EXPECT_EQ(police.fine, 300);
-  EXPECT_EQ(meeting.field()[0].horse, 3);
-  EXPECT_EQ(meeting.dopesUsed(), 0);
 }
 
 }  // namespace

@@ -4,65 +4,57 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <vector>
+
 namespace gallox {
 namespace {
 
 // The race's track picture and the view that shows part of it.
-constexpr int kTrackW = 800;
-constexpr int kTrackH = 386;
-constexpr int kViewW = 698;
-constexpr int kViewH = 386;
+constexpr int kTrackW = 800, kTrackH = 386, kViewW = 698, kViewH = 386;
 
-class ViewScrollTest : public ::testing::Test {
- protected:
-  ViewScrollTest() { scroll.setup(kTrackW, kTrackH, kViewW, kViewH); }
-  ViewScroll scroll;
+// A drag to (x, y), or letting go.
+struct Move {
+  int x, y;
+};
+constexpr Move kLetGo{INT_MIN, 0};
+
+struct DragCase {
+  const char* what;
+  std::vector<Move> moves;
+  int scrollX;
 };
 
-TEST_F(ViewScrollTest, FirstDragAnchorsAndTheNextMovesWithTheMouse) {
-  scroll.drag(100, 50);
-  EXPECT_EQ(scroll.scrollX(), 0);
-  scroll.drag(130, 40);
-  EXPECT_EQ(scroll.scrollX(), 30);
-  EXPECT_EQ(scroll.scrollY(), 0);
-  // Moves are measured from the anchor, not from the last move.
-  scroll.drag(110, 40);
-  EXPECT_EQ(scroll.scrollX(), 10);
+TEST(ViewScroll, DragsMoveTheViewFromTheirAnchorWithinTheTrack) {
+  const std::vector<DragCase> cases = {
+      {"the first drag only anchors", {{100, 50}}, 0},
+      {"the next moves with the mouse", {{100, 50}, {130, 40}}, 30},
+      {"from the anchor, not from the last move", {{100, 50}, {130, 40}, {110, 40}}, 10},
+      {"an anchor at -1 is still one", {{-1, 5}, {19, 5}}, 20},
+      {"stopped at the track's right end", {{0, 0}, {5000, 0}}, kTrackW - kViewW},
+      {"and at its left end", {{0, 0}, {5000, 0}, {-5000, 0}}, 0},
+      {"a new drag anchors where the view is", {{10, 10}, {60, 10}, kLetGo, {300, 200}}, 50},
+      {"and moves from there", {{10, 10}, {60, 10}, kLetGo, {300, 200}, {290, 200}}, 40},
+  };
+  for (const DragCase& c : cases) {
+    ViewScroll scroll;
+    scroll.setup(kTrackW, kTrackH, kViewW, kViewH);
+    for (const Move& m : c.moves) m.x == kLetGo.x ? scroll.undrag() : scroll.drag(m.x, m.y);
+    EXPECT_EQ(scroll.scrollX(), c.scrollX) << c.what;
+    EXPECT_EQ(scroll.scrollY(), 0) << c.what;
+  }
 }
 
-TEST_F(ViewScrollTest, DragStopsAtBothEndsOfTheTrack) {
-  scroll.drag(0, 0);
-  scroll.drag(5000, 0);
-  EXPECT_EQ(scroll.scrollX(), kTrackW - kViewW);
-  scroll.drag(-5000, 0);
-  EXPECT_EQ(scroll.scrollX(), 0);
-}
-
-TEST_F(ViewScrollTest, NewDragAfterUndragStartsFromWhereTheViewIs) {
-  scroll.drag(10, 10);
-  scroll.drag(60, 10);
-  scroll.undrag();
-  scroll.drag(300, 200);
-  EXPECT_EQ(scroll.scrollX(), 50);
-  scroll.drag(290, 200);
-  EXPECT_EQ(scroll.scrollX(), 40);
-}
-
-TEST_F(ViewScrollTest, AnchorAtMinusOneIsStillADrag) {
-  scroll.drag(-1, 5);
-  scroll.drag(19, 5);
-  EXPECT_EQ(scroll.scrollX(), 20);
-}
-
-TEST_F(ViewScrollTest, SetupForgetsTheScrollAndTheDrag) {
+TEST(ViewScroll, SetupForgetsTheScrollAndTheDrag) {
+  ViewScroll scroll;
+  scroll.setup(kTrackW, kTrackH, kViewW, kViewH);
   scroll.drag(0, 0);
   scroll.drag(70, 0);
   scroll.setup(kTrackW, kTrackH, kViewW, kViewH);
   EXPECT_EQ(scroll.scrollX(), 0);
   EXPECT_FALSE(scroll.dragging());
-}
 
-TEST_F(ViewScrollTest, TrackNoLargerThanTheViewNeverScrolls) {
+  // A track no larger than the view never scrolls.
   scroll.setup(600, 300, kViewW, kViewH);
   scroll.drag(0, 0);
   scroll.drag(400, 400);
@@ -72,7 +64,7 @@ TEST_F(ViewScrollTest, TrackNoLargerThanTheViewNeverScrolls) {
   EXPECT_EQ(scroll.scrollX(), 0);
 }
 
-TEST(ViewScrollSizeTest, SizesRoundHalvesToEven) {
+TEST(ViewScroll, SizesRoundHalvesToEven) {
   ViewScroll scroll;
   scroll.setup(800.5, 387.5, 697.5, 385.5);
   EXPECT_EQ(scroll.totalW(), 800);
