@@ -6,22 +6,14 @@
 
 #include <vector>
 
-#include "support/recorders.h"
-#include "world/player.h"
-#include "world/stable.h"
+#include "support/world.h"
 
 namespace gallox {
 namespace {
 
-using testing::RecordingMessenger;
-using testing::RecordingView;
-
-class MoneyFadeTest : public ::testing::Test {
+class MoneyFadeTest : public ::testing::Test, protected testing::LonePlayer {
  protected:
-  MoneyFadeTest() {
-    player.attachView(view);
-    player.setMoney(150.0f);
-  }
+  MoneyFadeTest() { player.setMoney(150.0f); }
 
   // A change of money as the main window sees it: the player starts the fade through the view.
   void change(float amount) {
@@ -39,10 +31,6 @@ class MoneyFadeTest : public ::testing::Test {
     return colours;
   }
 
-  std::array<Stable, kStableCount> stables{};
-  RecordingMessenger messenger;
-  RecordingView view;
-  Player player{stables, messenger};
   MoneyFade fade;
 };
 

@@ -4,6 +4,7 @@
 // A window's controls found by name, as the window tests reach them: a missing control stops
 // the test with its name.
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -25,6 +26,15 @@ inline QString shownText(const QWidget& window, const char* name) {
 
 inline void click(const QWidget& window, const char* name) {
   QTest::mouseClick(&control(window, name), Qt::LeftButton);
+}
+
+// The top-level windows of one kind, shown or not.
+template <typename Window>
+QList<Window*> topLevel() {
+  QList<Window*> found;
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* window = qobject_cast<Window*>(widget)) found.append(window);
+  return found;
 }
 
 }  // namespace gallox::testing

@@ -105,18 +105,5 @@ TEST_F(GameTest, MonthCycleRunsBanksParksDividendsStablesAndNewsInOrder) {
   EXPECT_EQ(game.news().newsDate(), (GameMonth{2010, 2}));
 }
 
-TEST_F(GameTest, DecemberTurnsIntoJanuary) {
-  random.fallBackTo(0.0f);
-  start();
-  for (int i = 0; i < 11; ++i) game.nextMonth();
-  EXPECT_EQ(view.date, "December 2010");
-  game.nextMonth();
-  EXPECT_EQ(view.date, "January 2011");
-}
-
-TEST(RouteFileBeside, LooksInTheExecutablesFolder) {
-  EXPECT_EQ(routeFileBeside("/opt/gallox/bin"), std::filesystem::path("/opt/gallox/bin/cons.htx"));
-}
-
 }  // namespace
 }  // namespace gallox

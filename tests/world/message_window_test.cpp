@@ -2,92 +2,70 @@
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 // The message window: one sentence, OK hides it, and it always goes away by itself.
 
-#include <QApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 
+#include "support/controls.h"
 #include "world/message_window.h"
 
 namespace gallox {
+
+using testing::topLevel;
 
 class MessageWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void cleanup();
-  void showsTheSentenceAtItsPlaceWithoutBlocking();
-  void okHidesAndTheTimerStillEndsIt();
-  void twoMessagesStandOneAboveTheOther();
+  void cleanup() { qDeleteAll(topLevel<MessageWindow>()); }
 
- private:
-  static QList<MessageWindow*> messageWindows();
+  void showsTheSentenceAtItsPlaceWithoutBlocking() {
+    WindowMessenger messenger;
+    messenger.showMessage("Sorry, you do not have enough money to afford this.");
+    const QList<MessageWindow*> windows = topLevel<MessageWindow>();
+    QCOMPARE(windows.size(), 1);
+    MessageWindow* window = windows.front();
+    QVERIFY(window->isVisible());
+    QVERIFY(!window->isModal());
+    QCOMPARE(window->text(), QStringLiteral("Sorry, you do not have enough money to afford this."));
+    QCOMPARE(window->okButton()->text(), QStringLiteral("OK"));
+    QCOMPARE(window->size(), QSize(272, 91));
+    QCOMPARE(window->pos(), QPoint(400, 371));
+    QVERIFY(window->hider()->isActive());
+    QCOMPARE(window->hider()->interval(), MessageWindow::kLifetimeMs);
+    // Pale text needs its green ground to be read at all.
+    QCOMPARE(window->grab().toImage().pixelColor(3, 3), QColor(131, 193, 70));
+
+    // OK hides it, not more: its own timer still runs and takes it away.
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QPointer<MessageWindow> hidden = window;
+    QTest::mouseClick(window->okButton(), Qt::LeftButton);
+    QVERIFY(!hidden->isVisible());
+    QVERIFY(hidden->hider()->isActive());
+    hidden->hider()->setInterval(5);
+    QTRY_VERIFY_WITH_TIMEOUT(hidden.isNull(), 1000);
+  }
+
+  void twoMessagesStandOneAboveTheOther() {
+    WindowMessenger messenger;
+    messenger.showMessage("First");
+    messenger.showMessage("Second");
+    const QList<MessageWindow*> windows = topLevel<MessageWindow>();
+    QCOMPARE(windows.size(), 2);
+    QCOMPARE(windows[0]->pos(), windows[1]->pos());
+    QStringList texts{windows[0]->text(), windows[1]->text()};
+    texts.sort();
+    QCOMPARE(texts, (QStringList{"First", "Second"}));
+
+    // Each goes on its own: the first to run out leaves the other on screen.
+    QPointer<MessageWindow> first = windows[0];
+    QPointer<MessageWindow> second = windows[1];
+    first->hider()->setInterval(5);
+    QTRY_VERIFY_WITH_TIMEOUT(first.isNull(), 1000);
+    QVERIFY(!second.isNull());
+    QVERIFY(second->isVisible());
+  }
 };
-
-QList<MessageWindow*> MessageWindowTest::messageWindows() {
-  QList<MessageWindow*> found;
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (auto* window = qobject_cast<MessageWindow*>(widget)) found.append(window);
-  return found;
-}
-
-void MessageWindowTest::cleanup() { qDeleteAll(messageWindows()); }
-
-void MessageWindowTest::showsTheSentenceAtItsPlaceWithoutBlocking() {
-  WindowMessenger messenger;
-  messenger.showMessage("Sorry, you do not have enough money to afford this.");
-
-  const QList<MessageWindow*> windows = messageWindows();
-  QCOMPARE(windows.size(), 1);
-  MessageWindow* window = windows.front();
-  QVERIFY(window->isVisible());
-  QVERIFY(!window->isModal());
-  QCOMPARE(window->text(), QStringLiteral("Sorry, you do not have enough money to afford this."));
-  QCOMPARE(window->okButton()->text(), QStringLiteral("OK"));
-  QCOMPARE(window->size(), QSize(272, 91));
-  QCOMPARE(window->pos(), QPoint(400, 371));
-  QVERIFY(window->hider()->isActive());
-  QCOMPARE(window->hider()->interval(), MessageWindow::kLifetimeMs);
-  // Pale text needs its green ground to be read at all.
-  QCOMPARE(window->grab().toImage().pixelColor(3, 3), QColor(131, 193, 70));
-}
-
-void MessageWindowTest::okHidesAndTheTimerStillEndsIt() {
-  WindowMessenger messenger;
-  messenger.showMessage("A notice");
-  QPointer<MessageWindow> window = messageWindows().front();
-  QVERIFY(QTest::qWaitForWindowExposed(window.data()));
-
-  QTest::mouseClick(window->okButton(), Qt::LeftButton);
-  QVERIFY(!window->isVisible());
-  // Hidden, not gone: its own timer still runs and takes it away.
-  QVERIFY(!window.isNull());
-  QVERIFY(window->hider()->isActive());
-
-  window->hider()->setInterval(5);
-  QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 1000);
-}
-
-void MessageWindowTest::twoMessagesStandOneAboveTheOther() {
-  WindowMessenger messenger;
-  messenger.showMessage("First");
-  messenger.showMessage("Second");
-
-  const QList<MessageWindow*> windows = messageWindows();
-  QCOMPARE(windows.size(), 2);
-  QCOMPARE(windows[0]->pos(), windows[1]->pos());
-  QStringList texts{windows[0]->text(), windows[1]->text()};
-  texts.sort();
-  QCOMPARE(texts, (QStringList{"First", "Second"}));
-
-  // Each goes on its own: the first to run out leaves the other on screen.
-  QPointer<MessageWindow> first = windows[0];
-  QPointer<MessageWindow> second = windows[1];
-  first->hider()->setInterval(5);
-  QTRY_VERIFY_WITH_TIMEOUT(first.isNull(), 1000);
-  QVERIFY(!second.isNull());
-  QVERIFY(second->isVisible());
-}
 
 }  // namespace gallox
 

@@ -16,127 +16,108 @@ namespace gallox {
 class WaitWindowTest : public QObject {
   Q_OBJECT
 
- private slots:
-  void headingIsFreshOnEveryWait();
-  void barCyclesThroughSevenFrames();
-  void holdsForTheDurationAndNoLonger();
-  void opensCentredOnTheScreen();
-  void endsWhenTheWindowItBelongsToGoes();
-
- private:
   struct Seen {
     QString title, heading, message;
     bool messageFits = false;
   };
-  // Waits briefly and reports what the wait window showed meanwhile.
-  Seen waitAndLook(const QString& header, const QString& message);
-  static QLabel* shownFrame(QWidget& window);
-
   PictureStore pictures_;
-};
 
-WaitWindowTest::Seen WaitWindowTest::waitAndLook(const QString& header, const QString& message) {
-  Seen seen;
-  testing::ModalWatch watch([&seen](QWidget* modal) {
-    auto* window = qobject_cast<WaitWindow*>(modal);
-    if (!window) return;
-    seen = {window->windowTitle(), window->heading(), window->message(), false};
-    for (QLabel* label : window->findChildren<QLabel*>())
-      if (label->text() == seen.message)
-        seen.messageFits = label->fontMetrics().horizontalAdvance(seen.message) <= label->width();
-  });
-  WaitWindow::showWait(pictures_, header, message, 40);
-  return seen;
-}
-
-QLabel* WaitWindowTest::shownFrame(QWidget& window) {
-  for (QLabel* label : window.findChildren<QLabel*>())
-    if (!label->pixmap().isNull()) return label;
-  return nullptr;
-}
-
-void WaitWindowTest::headingIsFreshOnEveryWait() {
-  const Seen plain = waitAndLook(QString(), QStringLiteral("You are travelling to the desired destination."));
-  QCOMPARE(plain.title, QStringLiteral("Please wait"));
-  QCOMPARE(plain.heading, QStringLiteral("Please wait..."));
-  QCOMPARE(plain.message, QStringLiteral("You are travelling to the desired destination."));
-  QVERIFY(plain.messageFits);
-
-  const Seen headed = waitAndLook(QStringLiteral("Stock Market"), QStringLiteral("Entering the Stock Market..."));
-  QCOMPARE(headed.heading, QStringLiteral("Stock Market"));
-
-  // The window starts anew each time: the last heading does not stay behind.
-  const Seen again = waitAndLook(QString(), QString());
-  QCOMPARE(again.heading, QStringLiteral("Please wait..."));
-  QCOMPARE(again.message, QString());
-}
-
-void WaitWindowTest::barCyclesThroughSevenFrames() {
-  WaitWindow window(pictures_);
-  QLabel* bar = shownFrame(window);
-  QVERIFY(bar != nullptr);
-  QCOMPARE(window.waitFrame(), 0);
-  QCOMPARE(bar->pixmap().cacheKey(), WaitWindow::frames()[0].cacheKey());
-
-  for (int tick = 1; tick <= 7; ++tick) {
-    const int shown = tick - 1;
-    window.animatorTick();
-    QCOMPARE(bar->pixmap().cacheKey(), WaitWindow::frames()[static_cast<std::size_t>(shown)].cacheKey());
-    QCOMPARE(window.waitFrame(), tick % 7);
+  // Waits briefly and reports what the wait window showed meanwhile.
+  Seen waitAndLook(const QString& header, const QString& message) {
+    Seen seen;
+    testing::ModalWatch watch([&seen](QWidget* modal) {
+      auto* window = qobject_cast<WaitWindow*>(modal);
+      if (!window) return;
+      seen = {window->windowTitle(), window->heading(), window->message(), false};
+      for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->text() == seen.message)
+          seen.messageFits = label->fontMetrics().horizontalAdvance(seen.message) <= label->width();
+    });
+    WaitWindow::showWait(pictures_, header, message, 40);
+    return seen;
   }
-  // After the seventh frame the bar starts over with the first.
-  window.animatorTick();
-  QCOMPARE(bar->pixmap().cacheKey(), WaitWindow::frames()[0].cacheKey());
-  QCOMPARE(window.waitFrame(), 1);
-}
 
-void WaitWindowTest::holdsForTheDurationAndNoLonger() {
-  QElapsedTimer clock;
-  clock.start();
-  WaitWindow::showWait(pictures_, QString(), QStringLiteral("A short way"), 150);
-  const qint64 held = clock.elapsed();
-  QVERIFY2(held >= 140, qPrintable(QString::number(held)));
-  QVERIFY2(held < 2000, qPrintable(QString::number(held)));
-  QVERIFY(QApplication::activeModalWidget() == nullptr);
+ private slots:
+  void headingIsFreshOnEveryWait() {
+    const Seen plain = waitAndLook(QString(), QStringLiteral("You are travelling to the desired destination."));
+    QCOMPARE(plain.title, QStringLiteral("Please wait"));
+    QCOMPARE(plain.heading, QStringLiteral("Please wait..."));
+    QCOMPARE(plain.message, QStringLiteral("You are travelling to the desired destination."));
+    QVERIFY(plain.messageFits);
 
-  // Nothing would ever close a wait below a millisecond, so it does not wait at all.
-  testing::ModalWatch watch([](QWidget*) {});
-  clock.restart();
-  WaitWindow::showWait(pictures_, QString(), QString(), 0);
-  QVERIFY(clock.elapsed() < 100);
-  QCoreApplication::processEvents();
-  QCOMPARE(watch.answered(), 0);
-}
+    const Seen headed = waitAndLook(QStringLiteral("Stock Market"), QStringLiteral("Entering the Stock Market..."));
+    QCOMPARE(headed.heading, QStringLiteral("Stock Market"));
 
-void WaitWindowTest::opensCentredOnTheScreen() {
-  QWidget owner;
-  owner.setGeometry(10, 20, 200, 100);
-  owner.show();
-  QRect placed;
-  QTimer::singleShot(0, [&placed] {
-    if (QWidget* window = QApplication::activeModalWidget()) placed = window->geometry();
-  });
-  WaitWindow::showWait(pictures_, QString(), QString(), 40, &owner);
-  const QPoint centre = owner.screen()->geometry().center();
-  // Placed before it is shown, the window cannot know its frame yet: a border's width is allowed.
-  QVERIFY2((placed.center() - centre).manhattanLength() <= 4,
-           qPrintable(QStringLiteral("at %1, %2").arg(placed.x()).arg(placed.y())));
-}
+    // The window starts anew each time: the last heading does not stay behind.
+    const Seen again = waitAndLook(QString(), QString());
+    QCOMPARE(again.heading, QStringLiteral("Please wait..."));
+    QCOMPARE(again.message, QString());
+  }
 
-void WaitWindowTest::endsWhenTheWindowItBelongsToGoes() {
-  auto* owner = new QWidget;
-  owner->show();
-  QTimer::singleShot(20, [owner] { delete owner; });
-  QElapsedTimer clock;
-  clock.start();
-  QVERIFY(!WaitWindow::showWait(pictures_, QString(), QStringLiteral("A long way"), 5000, owner));
-  QVERIFY(clock.elapsed() < 2000);
-  QVERIFY(QApplication::activeModalWidget() == nullptr);
+  void barCyclesThroughSevenFrames() {
+    WaitWindow window(pictures_);
+    QLabel* bar = nullptr;
+    for (QLabel* label : window.findChildren<QLabel*>())
+      if (!bar && !label->pixmap().isNull()) bar = label;
+    QVERIFY(bar != nullptr);
+    QCOMPARE(window.waitFrame(), 0);
+    QCOMPARE(bar->pixmap().cacheKey(), WaitWindow::frames()[0].cacheKey());
 
-  QWidget stays;
-  QVERIFY(WaitWindow::showWait(pictures_, QString(), QString(), 10, &stays));
-  QVERIFY(WaitWindow::showWait(pictures_, QString(), QString(), 10));
-}
+    for (int tick = 1; tick <= 7; ++tick) {
+      const int shown = tick - 1;
+      window.animatorTick();
+      QCOMPARE(bar->pixmap().cacheKey(), WaitWindow::frames()[static_cast<std::size_t>(shown)].cacheKey());
+      QCOMPARE(window.waitFrame(), tick % 7);
+    }
+    // After the seventh frame the bar starts over with the first.
+    window.animatorTick();
+    QCOMPARE(bar->pixmap().cacheKey(), WaitWindow::frames()[0].cacheKey());
+    QCOMPARE(window.waitFrame(), 1);
+  }
+
+  void holdsForTheDurationCentredOnTheScreen() {
+    QWidget owner;
+    owner.setGeometry(10, 20, 200, 100);
+    owner.show();
+    QRect placed;
+    QTimer::singleShot(0, [&placed] {
+      if (QWidget* window = QApplication::activeModalWidget()) placed = window->geometry();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    WaitWindow::showWait(pictures_, QString(), QStringLiteral("A short way"), 150, &owner);
+    const qint64 held = clock.elapsed();
+    QVERIFY2(held >= 140 && held < 2000, qPrintable(QString::number(held)));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    const QPoint centre = owner.screen()->geometry().center();
+    // Placed before it is shown, the window cannot know its frame yet: a border's width is allowed.
+    QVERIFY2((placed.center() - centre).manhattanLength() <= 4,
+             qPrintable(QStringLiteral("at %1, %2").arg(placed.x()).arg(placed.y())));
+
+    // Nothing would ever close a wait below a millisecond, so it does not wait at all.
+    testing::ModalWatch watch([](QWidget*) {});
+    clock.restart();
+    WaitWindow::showWait(pictures_, QString(), QString(), 0);
+    QVERIFY(clock.elapsed() < 100);
+    QCoreApplication::processEvents();
+    QCOMPARE(watch.answered(), 0);
+  }
+
+  void endsWhenTheWindowItBelongsToGoes() {
+    auto* owner = new QWidget;
+    owner->show();
+    QTimer::singleShot(20, [owner] { delete owner; });
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!WaitWindow::showWait(pictures_, QString(), QStringLiteral("A long way"), 5000, owner));
+    QVERIFY(clock.elapsed() < 2000);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+    QWidget stays;
+    QVERIFY(WaitWindow::showWait(pictures_, QString(), QString(), 10, &stays));
+    QVERIFY(WaitWindow::showWait(pictures_, QString(), QString(), 10));
+  }
+};
 
 }  // namespace gallox
 
