@@ -36,7 +36,6 @@ class BanksWindowTest : public QObject {
     play_->click("cmdBanks");
     BanksWindow& window = *banks();
     QVERIFY(window.isVisible());
-    QCOMPARE(window.size(), QSize(469, 259));
     QVERIFY(play_->ticked("mnuBanks"));
     QCOMPARE(testing::chosenIn(window, "bank_choose"), QStringLiteral("Wilson's"));
     QCOMPARE(shownText(window, "bank_di"), QStringLiteral("100.1%/m"));

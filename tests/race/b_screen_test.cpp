@@ -61,34 +61,25 @@ class BScreenTest : public QObject {
     scr.bgCls();
     QCOMPARE(view.image.pixel(0, 0), qRgb(0, 0, 200));
     QCOMPARE(view.image.pixel(59, 39), qRgb(59, 39, 200));
-    scr.drag(0, 0);
-    scr.drag(15, 0);
-    scr.bgCls();
+    scroll(15);
     QCOMPARE(view.image.pixel(0, 0), qRgb(15, 0, 200));
     QCOMPARE(view.image.pixel(59, 39), qRgb(74, 39, 200));
   }
 
-  void spriteShowsWhereItsMaskIsBlackAndTheTrackElsewhere() {
+  void spriteShowsWhereItsMaskIsBlackAndIsClippedAtTheViewsEdges() {
     const MaskedSprite horse = smallHorse();
     QCOMPARE(horse.mask.pixel(0, 0), qRgb(255, 255, 255));
     QCOMPARE(horse.sprite.pixel(0, 0), qRgb(0, 0, 0));
     QCOMPARE(horse.mask.pixel(1, 0), qRgb(0, 0, 0));
-    scr.drag(0, 0);
-    scr.drag(10, 0);
-    scr.bgCls();
+    scroll(10);
     scr.Blit(horse.sprite, horse.mask, 30, 5);
     QCOMPARE(view.image.pixel(20, 5), qRgb(30, 5, 200));
     QCOMPARE(view.image.pixel(21, 5), kSpriteColour);
     QCOMPARE(view.image.pixel(23, 8), kSpriteColour);
     QCOMPARE(view.image.pixel(24, 8), qRgb(34, 8, 200));
-  }
 
-  void spritesAreClippedAtTheViewsEdges() {
-    const MaskedSprite horse = smallHorse();
-    scr.drag(0, 0);
-    scr.drag(20, 0);
-    scr.bgCls();
     // Left of the scroll position: only its last column shows, in the view's first.
+    scroll(20);
     scr.Blit(horse.sprite, horse.mask, 17, 0);
     QCOMPARE(view.image.pixel(0, 0), kSpriteColour);
     QCOMPARE(view.image.pixel(1, 0), qRgb(21, 0, 200));
@@ -115,9 +106,7 @@ class BScreenTest : public QObject {
   }
 
   void textIsWrittenAtItsTrackPositionInTheCurrentColour() {
-    scr.drag(0, 0);
-    scr.drag(10, 0);
-    scr.bgCls();
+    scroll(10);
     const QImage clear = view.image.copy();
     scr.Echo(40, 10, QStringLiteral("1."));
     QVERIFY(differs(view.image, clear, QRect(30, 10, 12, 12)));
@@ -169,20 +158,14 @@ class BScreenTest : public QObject {
     QCOMPARE(view.changed, QRegion(view.image.rect()));
     view.changed = QRegion();
 
-    if (scrollTo != 0) {
-      scr.drag(0, 0);
-      scr.drag(scrollTo, 0);
-    }
+    scroll(scrollTo, scr);
     if (paintedOver) QPainter(&view.image).fillRect(QRect(50, 0, 10, 10), Qt::red);
     frame(scr, 14);
 
     PictureArea fresh{QImage(kView, QImage::Format_RGB32), view.font, view.textColour};
     BScreen afresh;
     afresh.Setup(fresh, track, track.width(), track.height());
-    if (scrollTo != 0) {
-      afresh.drag(0, 0);
-      afresh.drag(scrollTo, 0);
-    }
+    scroll(scrollTo, afresh);
     frame(afresh, 14);
     QCOMPARE(view.image, fresh.image);
 
@@ -199,6 +182,17 @@ class BScreenTest : public QObject {
   }
 
  private:
+  // Drags the view to track x (none for 0) and, on the view's own screen, clears it there.
+  void scroll(int x) {
+    scroll(x, scr);
+    scr.bgCls();
+  }
+  static void scroll(int x, BScreen& screen) {
+    if (x == 0) return;
+    screen.drag(0, 0);
+    screen.drag(x, 0);
+  }
+
   QImage track;
   PictureArea view;
   BScreen scr;

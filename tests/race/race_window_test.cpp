@@ -180,69 +180,46 @@ class RaceWindowTest : public QObject {
     QVERIFY(enabled("setBet"));
   }
 
-  void lastRaceEndsWithExitRacesAndThePolice() {
-    enter({kPriest, kJohny, kBrendan}, 1, QStringLiteral("Exeter"));
-    world->game.player().buyDoping();
-    click("cmdDope");
-    bet(QStringLiteral("20"));
-    world->random.fallBackTo(kFullStride);
-    click("startRace");
-    tickToTheEnd();
-    QCOMPARE(text("nextRace"), QStringLiteral("Exit Races"));
-
-    // Leaving checks the last race's doping.
-    world->random.add({kPoliceThere});
-    BoxAnswers boxes(QMessageBox::Yes);
-    click("nextRace");
-    QCOMPARE(boxes.texts, QStringList({QStringLiteral("Are you sure you want to leave?"),
-                                       QStringLiteral("Police has caught you and you were fined GBP 150 for using dopings.")}));
-    QCOMPARE(boxes.titles.last(), QStringLiteral("Gallox Sprintz"));
-    QVERIFY(!window->isVisible());
-  }
-
-  void skipDrawsTheNextRaceAndOnTheLastAsksToLeave() {
+  // Skipping draws the next race; on the last, the button and the close box ask first. No
+  // leaves the race running; yes ends it where it stands, the stake lost and the race's doping
+  // checked by the police on the way out.
+  void skippingThenLeavingDuringTheRace() {
     enter({kPriest, kJohny, kBrendan}, 2);
     scriptRace({kLuckyStrike, kPriest, kJohny});
     click("nextRace");
     QCOMPARE(text("info"), QStringLiteral("Race 2/2 in Bath"));
     QCOMPARE(child<QComboBox>("cmbHorse")->itemText(0), QStringLiteral("Lucky Strike"));
-
     BoxAnswers question(QMessageBox::No);
     click("nextRace");
+    QCOMPARE(question.texts, QStringList(QStringLiteral("Are you sure you want to leave?")));
     QCOMPARE(question.titles, QStringList(QStringLiteral("Gallox Sprintz")));
     QVERIFY(window->isVisible());
     QCOMPARE(text("info"), QStringLiteral("Race 2/2 in Bath"));
 
-    question.reply = QMessageBox::Yes;
-    click("nextRace");
-    QCOMPARE(question.texts.size(), 2);
-    QVERIFY(!window->isVisible());
-    QCOMPARE(window->result(), int(QDialog::Rejected));
-  }
-
-  void answeringNoKeepsTheRaceRunningAndYesEndsIt() {
-    enter({kPriest, kJohny, kBrendan});
+    select(1);
+    world->game.player().buyDoping();
+    click("cmdDope");
     bet(QStringLiteral("20"));
     click("startRace");
     for (int t = 0; t < 5; ++t) window->tickTimer();
-    const std::int16_t pos = window->meeting().field()[0].pos;
-
-    BoxAnswers question(QMessageBox::No);
+    const std::int16_t pos = window->meeting().field()[1].pos;
     window->close();
-    QCOMPARE(question.texts.size(), 1);
+    QCOMPARE(question.texts.size(), 2);
     QVERIFY(window->isVisible());
     QVERIFY(!enabled("nextRace"));
     window->tickTimer();
-    QVERIFY(window->meeting().field()[0].pos > pos);
+    QVERIFY(window->meeting().field()[1].pos > pos);
 
-    // Leaving for good ends the race where it stands: the stake is lost.
     question.reply = QMessageBox::Yes;
+    world->random.fallBackTo(kPoliceThere);
     window->close();
+    QCOMPARE(question.texts.last(), QStringLiteral("Police has caught you and you were fined GBP 150 for using dopings."));
     QVERIFY(!window->isVisible());
-    const std::int16_t leftAt = window->meeting().field()[0].pos;
+    QCOMPARE(window->result(), int(QDialog::Rejected));
+    const std::int16_t leftAt = window->meeting().field()[1].pos;
     QTest::qWait(3 * RaceWindow::kTickMs);
-    QCOMPARE(window->meeting().field()[0].pos, leftAt);
-    QCOMPARE(world->game.player().Money(), 130.0f);
+    QCOMPARE(window->meeting().field()[1].pos, leftAt);
+    QCOMPARE(world->game.player().Money(), 150.0f - 20.0f - 150.0f);
   }
 
   void rightButtonDragScrollsTheTrack() {

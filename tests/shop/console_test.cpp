@@ -133,17 +133,6 @@ TEST_F(ConsoleTest, TwoStepsAlongTheListThenDepositAtTheThirdBank) {
   EXPECT_FALSE(banks.shown);
 }
 
-TEST_F(ConsoleTest, NewspaperGiftThenReading) {
-  player().subscribe(-1);
-  type("!");
-  type("np");
-  EXPECT_EQ(player().newspapers(), 99);
-  EXPECT_EQ(view.paperOpened, 1);
-  EXPECT_EQ(view.newspapers, "99");
-  type("NP");
-  EXPECT_EQ(view.paperReloaded, 1);
-}
-
 // The gifts fill the counters up to 255 and never past it; the money of "!" comes regardless.
 TEST_F(ConsoleTest, GiftsStopAtTheCountersLimit) {
   struct Case {
