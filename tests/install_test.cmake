@@ -12,7 +12,7 @@ if(NOT installed EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${installed}")
 endif()
 
-foreach(wanted bin/gallox bin/cons.htx share/applications/gallox-sprintz-2.desktop
+foreach(wanted bin/gallox bin/cons.htx bin/gallox-pictures.bin share/applications/gallox-sprintz-2.desktop
                share/icons/hicolor/scalable/apps/gallox-sprintz-2.svg)
   if(NOT EXISTS "${PREFIX}/${wanted}")
     message(FATAL_ERROR "not installed: ${wanted}")

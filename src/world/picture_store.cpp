@@ -124,7 +124,9 @@ QIcon PictureStore::icon(const QString& fileName, const QList<int>& sides) {
 QPixmap PictureStore::picture(const QString& fileName, QSize size) {
   const QString cacheKey = key(fileName, size);
   if (const auto found = cache_.constFind(cacheKey); found != cache_.constEnd()) return *found;
-  QPixmap pixmap = QPixmap::fromImage(render(fileName, size));
+  QImage image = size.isValid() ? baked_.read(fileName, size) : QImage();
+  if (image.isNull()) image = render(fileName, size);
+  QPixmap pixmap = QPixmap::fromImage(std::move(image));
   cache_.insert(cacheKey, pixmap);
   return pixmap;
 }
@@ -161,22 +163,29 @@ QPixmap PictureStore::background(QSize shown) {
     return background_;
 
   // One rendering, as large as the largest window asked for, serves every window.
+  const QSize wanted = size.expandedTo(held);
+  QImage image = baked_.read(QStringLiteral("background.svg"), kBackgroundSize, wanted);
+  if (image.isNull()) image = renderBackground(wanted);
+  background_ = QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
+  // The smaller renderings go as the windows that showed them take the new one.
+  backgrounded_.removeAll(nullptr);
+  for (const QPointer<QWidget>& window : std::as_const(backgrounded_)) layBackground(*window, background_);
+  return background_;
+}
+
+QImage PictureStore::renderBackground(QSize size) {
   QSvgRenderer renderer(QStringLiteral(":/pictures/background.svg"));
   // Opaque, as the picture covers itself, and in three bytes a pixel, not four: the largest
   // windows show it in every state of play, and a quarter of it is memory well saved. It goes
   // into the pixmap as it is; the screen converts the few parts it paints.
-  QImage image(size.expandedTo(held), QImage::Format_RGB888);
+  QImage image(size, QImage::Format_RGB888);
   image.fill(Qt::white);
   if (renderer.isValid()) {
     // At the picture's own scale: the part beyond the image is left out, not squeezed in.
     QPainter painter(&image);
     renderer.render(&painter, QRectF(QPointF(0, 0), kBackgroundSize));
   }
-  background_ = QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
-  // The smaller renderings go as the windows that showed them take the new one.
-  backgrounded_.removeAll(nullptr);
-  for (const QPointer<QWidget>& window : std::as_const(backgrounded_)) layBackground(*window, background_);
-  return background_;
+  return image;
 }
 
 void PictureStore::layBackground(QWidget& window, const QPixmap& picture) {

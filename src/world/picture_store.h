@@ -14,12 +14,18 @@
 #include <QString>
 #include <QWidget>
 
+#include "world/baked_pictures.h"
+
 namespace gallox {
 
 class PictureStore {
  public:
   // The shared window background's own size.
   static constexpr QSize kBackgroundSize{1024, 600};
+
+  // Pictures baked into `bakedFile` when the program was built are read from there; by default
+  // from the file beside the program.
+  explicit PictureStore(const QString& bakedFile = {}) : baked_(bakedFile) {}
 
   // A picture by its file name under ":/pictures/", at its own size or the size asked for.
   // A picture that is missing comes out as a transparent rectangle, never as a crash.
@@ -29,6 +35,9 @@ class PictureStore {
   // black, which a picture that covers itself never shows.
   QImage render(const QString& fileName, QSize size = {},
                 QImage::Format format = QImage::Format_ARGB32_Premultiplied) const;
+  // The shared background rendered afresh at the picture's own scale, `size` of it from the
+  // top left.
+  static QImage renderBackground(QSize size);
 
   // An icon of the picture, offered at the given sides and rendered only at the sizes a
   // platform asks for, when it asks: nothing is rendered while a window merely receives it.
@@ -51,6 +60,7 @@ class PictureStore {
  private:
   static void layBackground(QWidget& window, const QPixmap& picture);
 
+  BakedPictures baked_;
   QHash<QString, QPixmap> cache_;
   QPixmap background_;
   // The windows showing the background, which take each larger rendering of it.

@@ -3,9 +3,14 @@
 // The shared background as windows show it: the picture's top-left part, one rendering as large
 // as the largest window and no larger, following the windows when they are resized.
 
+#include <QCryptographicHash>
+#include <QResource>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <QWidget>
 
+#include "mainwindow/button_row.h"
+#include "world/look.h"
 #include "world/picture_store.h"
 
 namespace gallox {
@@ -17,6 +22,14 @@ QPixmap brushOf(const QWidget& window) { return window.palette().brush(QPalette:
 // A window sees the background's top-left part; it must reach at least to the window's edges.
 bool covers(const QPixmap& background, QSize window) {
   return background.width() >= window.width() && background.height() >= window.height();
+}
+
+// A picture whose every pixel differs from its neighbours, so that a misplaced row or column shows.
+QImage pattern(QSize size, QImage::Format format) {
+  QImage image(size, format);
+  for (int y = 0; y < size.height(); ++y)
+    for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, qRgb(x * 17 % 256, y * 29 % 256, (x + y) * 7 % 256));
+  return image;
 }
 
 }  // namespace
@@ -96,6 +109,77 @@ class PictureStoreTest : public QObject {
       QCOMPARE(drawn.size(), size);
       QCOMPARE(drawn, pictures.picture(QStringLiteral("icon.svg"), size).toImage());
     }
+  }
+
+  // The build bakes the main window's pictures beside the programs it makes, this test's included.
+  void theBuildBakesTheButtonsAndTheBackground() {
+    BakedPictures baked;
+    PictureStore pictures;
+    for (const ButtonRow::Place& place : ButtonRow::kButtons) {
+      const QString file = QString::fromLatin1(place.picture);
+      const QSize size = twipRect(place.left, place.top, place.width, place.height).size();
+      const QImage read = baked.read(file, size);
+      QVERIFY2(!read.isNull(), qPrintable(file));
+      QCOMPARE(read, pictures.render(file, size));
+    }
+    QCOMPARE(baked.read(QStringLiteral("background.svg"), PictureStore::kBackgroundSize, QSize(681, 154)).size(),
+             QSize(681, 154));
+  }
+
+  void aBakedPictureIsReadWholeOrItsTopLeftPart() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("pictures.bin"));
+    const QImage button = pattern(QSize(5, 4), QImage::Format_ARGB32_Premultiplied);
+    const QImage background = pattern(QSize(13, 7), QImage::Format_RGB888);
+    QVERIFY(BakedPictures::write(path, {{QStringLiteral("icon.svg"), button},
+                                        {QStringLiteral("background.svg"), background}}));
+    BakedPictures baked(path);
+    QCOMPARE(baked.read(QStringLiteral("icon.svg"), QSize(5, 4)), button);
+    QCOMPARE(baked.read(QStringLiteral("background.svg"), QSize(13, 7), QSize(6, 3)), background.copy(0, 0, 6, 3));
+    QCOMPARE(baked.read(QStringLiteral("background.svg"), QSize(13, 7)), background);
+    // Not baked: another size, another drawing, more than was baked.
+    QVERIFY(baked.read(QStringLiteral("icon.svg"), QSize(4, 5)).isNull());
+    QVERIFY(baked.read(QStringLiteral("horse.svg"), QSize(5, 4)).isNull());
+    QVERIFY(baked.read(QStringLiteral("background.svg"), QSize(13, 7), QSize(14, 7)).isNull());
+  }
+
+  // A file left from another drawing, cut short or missing: the pictures are rendered instead.
+  void aBakedFileThatNoLongerFitsIsPassedOver_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("drawing changed") << "drawing changed";
+    QTest::newRow("cut short") << "cut short";
+    QTest::newRow("index damaged") << "index damaged";
+    QTest::newRow("missing") << "missing";
+  }
+  void aBakedFileThatNoLongerFitsIsPassedOver() {
+    QFETCH(QString, fault);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("pictures.bin"));
+    const QSize size(5, 4);
+    QVERIFY(BakedPictures::write(path, {{QStringLiteral("icon.svg"), pattern(size, QImage::Format_ARGB32_Premultiplied)}}));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    if (fault == "drawing changed") {
+      const QByteArray fingerprint = QCryptographicHash::hash(
+          QResource(QStringLiteral(":/pictures/icon.svg")).uncompressedData(), QCryptographicHash::Sha1);
+      const auto at = bytes.indexOf(fingerprint);
+      QVERIFY(at > 0);
+      bytes[at] = static_cast<char>(~bytes[at]);
+    } else if (fault == "cut short") {
+      bytes.chop(1);
+    } else if (fault == "index damaged") {
+      bytes[20] = static_cast<char>(~bytes[20]);
+    }
+    file.resize(0);
+    file.write(bytes);
+    file.close();
+    if (fault == "missing") QVERIFY(file.remove());
+
+    QVERIFY(BakedPictures(path).read(QStringLiteral("icon.svg"), size).isNull());
+    PictureStore pictures(path);
+    QCOMPARE(pictures.picture(QStringLiteral("icon.svg"), size).toImage(), pictures.render(QStringLiteral("icon.svg"), size));
+    QCOMPARE(pictures.background(QSize(40, 30)).toImage(), PictureStore::renderBackground(QSize(40, 30)));
   }
 
   void aWindowShownBeforeItsBackgroundIsLaidGetsItAtOnce() {
