@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+// The banks and the stock market, opened from the main window. The banks: depositing, borrowing
+// to the cap, the month's growth, a fresh start after closing, and the hidden window that the
+// console works. The stock market: the wait at its entrance on every fresh opening, buying and
+// selling one share, another stable, and the month's new prices.
+
+#include <QtTest>
+#include <memory>
+
+#include "finance/banks_window.h"
+#include "finance/stock_market_window.h"
+#include "support/main_window_world.h"
+#include "support/modal_watch.h"
+#include "world/look.h"
+#include "world/wait_window.h"
+
+namespace gallox {
+
+using namespace testing;
+
+class FinanceRoadTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<PlayedGame<>> play_;
+  QStringList waits_;
+
+  BanksWindow* banks() const { return play_->tools().find<BanksWindow>(ToolWindow::Banks); }
+  // Your deposit, current deposit and your loan, as the rows read them.
+  static QStringList amounts(const BanksWindow& window) {
+    return {shownText(window, "bank_yd"), shownText(window, "bank_cd"), shownText(window, "bank_yl")};
+  }
+
+  StockMarketWindow* market() const { return play_->tools().find<StockMarketWindow>(ToolWindow::StockMarket); }
+  // Opens the market from the main window. A wait at the entrance is noted, with whether the
+  // menu was ticked meanwhile, and closed by the player rather than sat out.
+  StockMarketWindow& enter() {
+    ModalWatch watch([this](QWidget* modal) {
+      if (auto* wait = qobject_cast<WaitWindow*>(modal)) {
+        waits_ << wait->heading() + ' ' + wait->message() + (play_->ticked("mnuStockMarket") ? " ticked" : "");
+        wait->close();
+      }
+    });
+    play_->choose("mnuStockMarket");
+    return *market();
+  }
+
+ private slots:
+  void initTestCase() { installFontSubstitutions(); }
+  void init() {
+    play_ = std::make_unique<PlayedGame<>>();
+    waits_.clear();
+  }
+  void cleanup() { play_.reset(); }
+
+  void depositBorrowAndTheMonth() {
+    play_->click("cmdBanks");
+    BanksWindow& window = *banks();
+    QVERIFY(window.isVisible());
+    QVERIFY(play_->ticked("mnuBanks"));
+    QCOMPARE(chosenIn(window, "bank_choose"), QStringLiteral("Wilson's"));
+    QCOMPARE(shownText(window, "bank_di"), QStringLiteral("100.1%/m"));
+    QCOMPARE(shownText(window, "bank_borrow"), QStringLiteral("Borrow GBP 50.00"));
+
+    click(window, "bank_dep");
+    QCOMPARE(amounts(window), QStringList({"GBP 50.00", "GBP 50.00", "GBP 0.00"}));
+    QCOMPARE(play_->purse(), QStringLiteral("GBP 100.00"));
+
+    for (int i = 0; i < 10; ++i) click(window, "bank_borrow");
+    QCOMPARE(shownText(window, "bank_yl"), QStringLiteral("GBP 500.00"));
+    QVERIFY(play_->messenger.messages.empty());
+    click(window, "bank_borrow");
+    QCOMPARE(play_->messenger.last(), std::string("Sorry, but Wilson's Bank refuses to lend you any more money"));
+    QCOMPARE(shownText(window, "bank_yl"), QStringLiteral("GBP 500.00"));
+    QCOMPARE(play_->purse(), QStringLiteral("GBP 600.00"));
+
+    // The deposit grows; the loan's interest, a pound short of 2% of 500, is paid from the purse.
+    play_->nextMonth(kPricesStay);
+    QCOMPARE(amounts(window), QStringList({"GBP 50.00", "GBP 50.05", "GBP 500.00"}));
+    QCOMPARE(play_->purse(), QStringLiteral("GBP 591.00"));
+    click(window, "bank_pick");
+    QCOMPARE(amounts(window), QStringList({"GBP 0.00", "GBP 0.00", "GBP 500.00"}));
+    QCOMPARE(play_->purse(), QStringLiteral("GBP 641.05"));
+  }
+
+  void closedItStartsAgainOnTheFirstBank() {
+    play_->click("cmdBanks");
+    choose(*banks(), "bank_choose", QStringLiteral("Quatrix Bank"));
+    QCOMPARE(shownText(*banks(), "bank_name"), QStringLiteral("Quatrix"));
+    closeWindow(banks());
+    QVERIFY(!banks());
+    QVERIFY(!play_->window->banksWindowOpen());
+    QVERIFY(!play_->ticked("mnuBanks"));
+
+    play_->choose("mnuBanks");
+    QVERIFY(banks() && banks()->isVisible());
+    QCOMPARE(banks()->selectedBank(), 0);
+    QCOMPARE(shownText(*banks(), "bank_name"), QStringLiteral("Wilson's"));
+    QVERIFY(play_->ticked("mnuBanks"));
+  }
+
+  // The console deals with the bank chosen in a window it keeps hidden, and may show it
+  // without the main window's mark; the month then leaves it as it was.
+  void aHiddenWindowKeepsItsBankForTheConsole() {
+    ToolWindows& tools = play_->tools();
+    auto* window = qobject_cast<BanksWindow*>(tools.ensure(ToolWindow::Banks));
+    QVERIFY(window && !window->isVisible());
+    window->selectBank(window->selectedBank() + 1);
+    window->selectBank(6);
+    QCOMPARE(window->selectedBank(), 1);
+    play_->player().setMoney(5000.0f);
+    window->bankDepClicked();
+
+    tools.showOnly(ToolWindow::Banks);
+    QCOMPARE(shownText(*window, "bank_name"), QStringLiteral("West Side"));
+    QCOMPARE(shownText(*window, "bank_cd"), QStringLiteral("GBP 200.00"));
+    QCOMPARE(shownText(*window, "bank_repay"), QStringLiteral("Repay GBP 200.00"));
+    play_->nextMonth(kPricesStay);
+    QCOMPARE(shownText(*window, "bank_cd"), QStringLiteral("GBP 200.00"));
+
+    play_->click("cmdBanks");
+    play_->nextMonth(kPricesStay);
+    QCOMPARE(shownText(*window, "bank_cd"), QStringLiteral("GBP 200.60"));
+  }
+  void everyFreshOpeningWaitsAtTheEntrance() {
+    StockMarketWindow* window = &enter();
+    QCOMPARE(waits_, QStringList({"Please wait... Entering the Stock Market..."}));
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Stables Stock Market"));
+    QVERIFY(play_->ticked("mnuStockMarket"));
+    QCOMPARE(chosenIn(*window, "cmbName"), QStringLiteral("Dejavu"));
+    QCOMPARE(shownText(*window, "lblSharePrice"), QStringLiteral("GBP 50.00"));
+    QCOMPARE(shownText(*window, "lblDivPrice"), QStringLiteral("GBP 2.50"));
+    QCOMPARE(shownText(*window, "lblShares"), QStringLiteral("0"));
+    QCOMPARE(window->focusWidget(), &control(*window, "cmdBuyShare"));
+
+    // Brought forward while open: no wait, and the stable chosen stays.
+    choose(*window, "cmbName", QStringLiteral("Baron Kestrel's"));
+    QCOMPARE(&enter(), window);
+    QCOMPARE(waits_.size(), 1);
+    QCOMPARE(chosenIn(*window, "cmbName"), QStringLiteral("Baron Kestrel's"));
+
+    closeWindow(window);
+    QVERIFY(!play_->ticked("mnuStockMarket"));
+    window = &enter();
+    QCOMPARE(waits_.size(), 2);
+    QCOMPARE(chosenIn(*window, "cmbName"), QStringLiteral("Dejavu"));
+    QCOMPARE(control<QComboBox>(*window, "cmbName").count(), 6);
+  }
+
+  void buyAndSellOneShareAtATime() {
+    StockMarketWindow& window = enter();
+    click(window, "cmdBuyShare");
+    click(window, "cmdBuyShare");
+    click(window, "lblSell");
+    QCOMPARE(shownText(window, "lblShares"), QStringLiteral("1"));
+    QCOMPARE(play_->purse(), QStringLiteral("GBP 95.00"));
+
+    choose(window, "cmbName", QStringLiteral("Allstars Horses"));
+    QCOMPARE(shownText(window, "lblShares"), QStringLiteral("0"));
+    click(window, "lblSell");
+    QCOMPARE(play_->messenger.last(), std::string("You have no more shares to sell."));
+    QCOMPARE(shownText(window, "lblShares"), QStringLiteral("0"));
+    QCOMPARE(play_->purse(), QStringLiteral("GBP 95.00"));
+  }
+
+  void theMonthShowsTheNewPriceOfTheStableChosen() {
+    StockMarketWindow* window = &enter();
+    choose(*window, "cmbName", QStringLiteral("Fergusson's"));
+    play_->nextMonth(kPricesRise);
+    QCOMPARE(shownText(*window, "lblSharePrice"), QStringLiteral("GBP 1600.00"));
+    QCOMPARE(shownText(*window, "lblDivPrice"), QStringLiteral("GBP 80.00"));
+
+    closeWindow(window);
+    window = &enter();
+    QCOMPARE(waits_.size(), 2);
+    QCOMPARE(shownText(*window, "lblSharePrice"), QStringLiteral("GBP 80.00"));
+  }
+};
+
+}  // namespace gallox
+
+QTEST_MAIN(gallox::FinanceRoadTest)
+#include "finance_road_test.moc"

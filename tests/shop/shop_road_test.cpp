@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: The Gallox Sprintz developers
+// The shop, the newspaper and the console, played through the main window: the price hint under
+// the pointer and the purchases on the purse; each reading of the paper filling its one window
+// in the corner; and the console's boxes, one after another, each line carried out at once until
+// the player enters nothing or cancels, its bank commands working the banks window hidden or shown.
+
+#include <QAction>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QtTest>
+#include <deque>
+#include <memory>
+
+#include "finance/banks_window.h"
+#include "shop/newspaper_window.h"
+#include "shop/shop_window.h"
+#include "support/main_window_world.h"
+#include "support/modal_watch.h"
+#include "world/look.h"
+
+namespace gallox {
+
+using namespace testing;
+
+class ShopRoadTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<PlayedGame<>> world_;
+
+  MainWindow& main() const { return *world_->window; }
+  template <typename Window>
+  Window* tool(ToolWindow kind) const { return world_->tools().find<Window>(kind); }
+  ShopWindow* shop() const { return tool<ShopWindow>(ToolWindow::Shop); }
+  NewspaperWindow* paper() const { return tool<NewspaperWindow>(ToolWindow::Newspaper); }
+  BanksWindow* banks() const { return tool<BanksWindow>(ToolWindow::Banks); }
+
+  // Opens the shop clear of the main window, so that the pointer finds it.
+  void openShop() {
+    QCursor::setPos(QPoint(0, 0));
+    world_->click("cmdShop");
+    QVERIFY(shop() && shop()->isVisible());
+    shop()->move(450, 300);
+  }
+  QWidget* shopButton(const char* name) const { return &control(*shop(), name); }
+  QString hint() const { return shownText(*shop(), "inf"); }
+
+  // What the month's issue should read in the paper, line breaks as the labels break them.
+  static QString printed(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  }
+  void showsTheIssueOf(const QString& month) {
+    const News& news = world_->game.news();
+    QCOMPARE(shownText(*paper(), "date"), month);
+    QCOMPARE(shownText(*paper(), "races"), printed(news.raceNews()));
+    for (int i = 1; i <= kNewsItemCount; ++i)
+      QCOMPARE(shownText(*paper(), QStringLiteral("header%1").arg(i).toLatin1().constData()),
+               printed(news.newsItem(i)));
+  }
+
+  // What the player saw of each console box.
+  struct Box {
+    QString title, prompt, offered, purse;
+  };
+  std::vector<Box> boxes_;
+  std::size_t linesLeft_ = 0;
+
+  // Types each line into its box and presses Enter; a null line cancels its box instead.
+  void typeIntoConsole(std::deque<QString> lines) {
+    boxes_.clear();
+    ModalWatch watch([&](QWidget* modal) {
+      auto* box = qobject_cast<QInputDialog*>(modal);
+      QVERIFY(box);
+      boxes_.push_back({box->windowTitle(), box->labelText(), box->textValue(), world_->purse()});
+      QVERIFY(!lines.empty());
+      const QString line = lines.front();
+      lines.pop_front();
+      if (line.isNull()) {
+        box->reject();
+        return;
+      }
+      auto* typed = box->findChild<QLineEdit*>();
+      QTest::keyClicks(typed, line);
+      QTest::keyClick(typed, Qt::Key_Return);
+    });
+    world_->click("cons");
+    linesLeft_ = lines.size();
+  }
+  // The loop ended after the last line, and no box is left waiting.
+  void loopEndedAfter(std::size_t boxes) {
+    QCOMPARE(boxes_.size(), boxes);
+    QCOMPARE(linesLeft_, std::size_t{0});
+    QVERIFY(!QApplication::activeModalWidget());
+  }
+
+ private slots:
+  void initTestCase() { installFontSubstitutions(); }
+  // Races everywhere, and news items of several kinds.
+  void init() { world_ = std::make_unique<PlayedGame<>>(0.3f); }
+  void cleanup() { world_.reset(); }
+
+  void theShopOpensOnceTickedWithAHintThatFollowsThePointer() {
+    openShop();
+    QVERIFY(world_->ticked("mnuShop"));
+    QCOMPARE(hint(), QString());
+    ShopWindow* first = shop();
+    QTest::keyClick(&main(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(shop(), first);
+    QVERIFY(world_->ticked("mnuShop"));
+
+    QTest::mouseMove(shopButton("readN"));
+    QCOMPARE(hint(), QStringLiteral("GBP 10"));
+    // Straight from one button onto the next: the price changes without going blank.
+    QTest::mouseMove(shopButton("buyDoping"));
+    QCOMPARE(hint(), QStringLiteral("GBP 35"));
+    QTest::mouseMove(shopButton("NPsub"));
+    QCOMPARE(hint(), QStringLiteral("GBP 80"));
+    // The labels leave it; the bare background clears it.
+    QTest::mouseMove(&control(*shop(), "header"));
+    QTest::mouseMove(&control(*shop(), "inf"));
+    QCOMPARE(hint(), QStringLiteral("GBP 80"));
+    QTest::mouseMove(shop(), QPoint(20, 170));
+    QCOMPARE(hint(), QString());
+
+    // Closed, it takes its tick along; opened anew, it starts without a price.
+    QTest::mouseMove(shopButton("buyDoping"));
+    closeWindow(shop());
+    QVERIFY(!shop() && !world_->ticked("mnuShop"));
+    world_->choose("mnuShop");
+    QVERIFY(shop() && world_->ticked("mnuShop"));
+    QCOMPARE(hint(), QString());
+  }
+
+  // The desk's table holds the refusals and the limits; here the purse and counters shown.
+  void purchasesPayFirstAndShowTheLoss() {
+    openShop();
+    click(*shop(), "readN");
+    QCOMPARE(world_->purse(), QStringLiteral("GBP 140.00"));
+    QCOMPARE(control<QLabel>(main(), "lCurrentMoney").palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(main().flowStep(), std::int16_t{-16});
+    QCOMPARE(world_->shown("NPs"), QStringLiteral("1"));
+    click(*shop(), "buyDoping");
+    QCOMPARE(world_->purse(), QStringLiteral("GBP 105.00"));
+    QCOMPARE(world_->player().dopings(), 1);
+    click(*shop(), "NPsub");
+    QCOMPARE(world_->purse(), QStringLiteral("GBP 25.00"));
+    QCOMPARE(world_->shown("gain"), QStringLiteral("GBP -125.00"));
+    QCOMPARE(world_->shown("NPs"), QStringLiteral("11"));
+
+    world_->player().subscribe(239);
+    click(*shop(), "NPsub");
+    QCOMPARE(world_->messenger.last(),
+             std::string("Sorry, you cannot keep more than 255 newspaper issues. Read some of yours first!"));
+    QCOMPARE(world_->shown("NPs"), QStringLiteral("250"));
+    QCOMPARE(world_->purse(), QStringLiteral("GBP 25.00"));
+    QVERIFY(shop()->isVisible());
+  }
+
+  // Each reading fills the one paper in the corner; the month's end leaves it alone.
+  void readingFillsTheOnePaperInTheCornerUntilClosed() {
+    world_->player().subscribe(3);
+    world_->click("cmdNP");
+    QCOMPARE(world_->shown("NPs"), QStringLiteral("2"));
+    QVERIFY(paper() && paper()->isVisible());
+    QVERIFY(world_->ticked("mnuNP"));
+    QCOMPARE(paper()->pos(), QPoint(0, 0));
+    QCOMPARE(shownText(*paper(), "Label1"), QStringLiteral("The Gallox Herald"));
+    QCOMPARE(shownText(*paper(), "header0"), QStringLiteral("Horse Races in England"));
+    QVERIFY(!world_->game.news().raceNews().empty());
+    showsTheIssueOf(QStringLiteral("January 2010"));
+
+    // The month's end prints a new paper but leaves the open one as it was.
+    NewspaperWindow* first = paper();
+    first->move(200, 150);
+    world_->nextMonth(0.9f);
+    QCOMPARE(shownText(*first, "date"), QStringLiteral("January 2010"));
+    QVERIFY(shownText(*first, "header1") != printed(world_->game.news().newsItem(1)));
+    QCOMPARE(first->pos(), QPoint(200, 150));
+
+    world_->choose("mnuNP");
+    QCOMPARE(paper(), first);
+    QCOMPARE(world_->shown("NPs"), QStringLiteral("1"));
+    QVERIFY(world_->ticked("mnuNP"));
+    QCOMPARE(first->pos(), QPoint(0, 0));
+    showsTheIssueOf(QStringLiteral("February 2010"));
+
+    // Closed, it takes its tick along; the next reading opens it afresh.
+    closeWindow(paper());
+    QVERIFY(!paper() && !world_->ticked("mnuNP"));
+    world_->click("cmdNP");
+    QVERIFY(paper() && paper()->isVisible());
+    QVERIFY(world_->ticked("mnuNP"));
+    QCOMPARE(world_->shown("NPs"), QStringLiteral("0"));
+  }
+
+  void consoleGiftThenTheBanksShownWithoutTheTick() {
+    typeIntoConsole({"richie", "bank", ""});
+    loopEndedAfter(3);
+    for (const Box& box : boxes_) {
+      QCOMPARE(box.title, QStringLiteral("GALX Consolev0.3b"));
+      QCOMPARE(box.prompt, QStringLiteral("Enter you command here"));
+      QCOMPARE(box.offered, QString());
+    }
+    QCOMPARE(boxes_[1].purse, QStringLiteral("GBP 1150.00"));
+    QCOMPARE(world_->purse(), QStringLiteral("GBP 1150.00"));
+    QVERIFY(banks() && banks()->isVisible());
+    QVERIFY(!world_->ticked("mnuBanks"));
+    QVERIFY(!main().banksWindowOpen());
+  }
+
+  void consoleBankCommandsWorkTheHiddenWindowOnTheBankChosenThere() {
+    world_->click("cheat");
+    typeIntoConsole({"BORROW", "next bank", "Next Bank", "deposit", QString()});
+    loopEndedAfter(5);
+    QVERIFY(banks() && !banks()->isVisible());
+    QCOMPARE(world_->game.bank(0).YourLoan(), 50.0f);
+    QCOMPARE(world_->game.bank(2).YourDep(), 500.0f);
+    QCOMPARE(world_->purse(), QStringLiteral("GBP 4700.00"));
+
+    // Opened now, it shows the third bank with the deposit made there.
+    world_->click("cmdBanks");
+    QVERIFY(banks()->isVisible());
+    QVERIFY(world_->ticked("mnuBanks"));
+    QCOMPARE(banks()->selectedBank(), 2);
+    QCOMPARE(shownText(*banks(), "bank_yd"), QStringLiteral("GBP 500.00"));
+
+    // Closed, the choice goes with it: the next command starts again on the first bank.
+    closeWindow(banks());
+    typeIntoConsole({"REPAY", ""});
+    QCOMPARE(banks()->selectedBank(), 0);
+    QCOMPARE(world_->game.bank(0).YourLoan(), 0.0f);
+  }
+
+  void consoleReadsAndBuysThePaper() {
+    typeIntoConsole({"!", "Np", "BUYNP", "nonsense", QString()});
+    loopEndedAfter(5);
+    QCOMPARE(world_->purse(), QStringLiteral("GBP 10140.00"));
+    QCOMPARE(world_->shown("NPs"), QStringLiteral("100"));
+    QVERIFY(paper() && paper()->isVisible());
+    QVERIFY(world_->ticked("mnuNP"));
+    QVERIFY(world_->messenger.messages.empty());
+  }
+
+  void theMainWindowGoingAwayEndsTheConsoleQuietly() {
+    ModalWatch watch([&](QWidget* modal) {
+      QVERIFY(qobject_cast<QInputDialog*>(modal));
+      world_->window.reset();
+    });
+    click(main(), "cons");
+    QVERIFY(!world_->window);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(world_->player().Money(), 150.0f);
+  }
+};
+
+}  // namespace gallox
+
+QTEST_MAIN(gallox::ShopRoadTest)
+#include "shop_road_test.moc"
