@@ -6,7 +6,8 @@
 // the minimal program; window_bench also times whole processes of it.
 //
 //   start_probe                  the table of every state
-//   start_probe STATE            one state: minimal, start, cities, race, banks, stock_market
+//   start_probe STATE            one state: minimal, start, cities, race, banks, stock_market,
+//                                shop, newspaper
 
 #include <QApplication>
 #include <QComboBox>
@@ -117,6 +118,12 @@ int probe(const std::string& state) {
   } else if (state == "stock_market") {
     window.cmdStockMarketClicked();
     opened = topLevel("gallox::StockMarketWindow");
+  } else if (state == "shop") {
+    window.cmdShopClicked();
+    opened = topLevel("gallox::ShopWindow");
+  } else if (state == "newspaper") {
+    window.openNewspaper();
+    opened = topLevel("gallox::NewspaperWindow");
   } else if (state != "start") {
     std::fprintf(stderr, "start_probe: no state %s\n", state.c_str());
     return 2;
@@ -137,7 +144,8 @@ int probe(const std::string& state) {
 
 // Runs each state in a process of its own and prints them against the minimal program.
 int table(const char* self) {
-  const std::vector<std::string> states = {"minimal", "start", "cities", "race", "banks", "stock_market"};
+  const std::vector<std::string> states = {"minimal", "start",        "cities", "race",
+                                           "banks",   "stock_market", "shop",   "newspaper"};
   long minimalRss = 0;
   long minimalHwm = 0;
   std::printf("%-14s %10s %10s %8s %8s\n", "state", "VmRSS kB", "VmHWM kB", "RSS x", "HWM x");
