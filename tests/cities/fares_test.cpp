@@ -7,15 +7,12 @@
 #include <array>
 #include <vector>
 
+#include "support/game_tables.h"
+
 namespace gallox {
 namespace {
 
-constexpr int kBath = 0, kBristol = 2, kCardiff = 3, kLondon = 6, kPenzance = 9;
-constexpr int kBus = 0, kTrain = 1, kAirplane = 2, kShip = 3;
-
-RouteRec route(int vehicle, int from, int to, float fare) {
-  return RouteRec{vehicle, static_cast<std::int16_t>(from), static_cast<std::int16_t>(to), fare};
-}
+using namespace testing;
 
 struct FareCase {
   const char* what;

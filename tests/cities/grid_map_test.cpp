@@ -6,16 +6,13 @@
 
 #include <vector>
 
+#include "support/game_tables.h"
+
 namespace gallox {
 namespace {
 
-constexpr int kBath = 0, kBristol = 2, kLondon = 6, kYeovil = 13;
-constexpr int kBus = 0, kTrain = 1, kShip = 3;
+using namespace testing;
 using Links = std::array<std::uint8_t, kVehicleCount>;
-
-RouteRec route(int vehicle, int from, int to) {
-  return RouteRec{vehicle, static_cast<std::int16_t>(from), static_cast<std::int16_t>(to), 10.0f};
-}
 
 std::vector<int> allCities() {
   std::vector<int> cities;

@@ -4,16 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/game_tables.h"
 #include "support/scripted_random.h"
 #include "support/world.h"
 
 namespace gallox {
 namespace {
 
-using testing::ScriptedRandom;
-
-constexpr int kBath = 0, kLondon = 6, kPenzance = 9, kSouthampton = 11;
-constexpr int kBus = 0, kTrain = 1, kAirplane = 2;
+using namespace testing;
 // A draw of 0 makes every park hold races, and just one each; a draw of 0.99 makes none.
 constexpr float kEveryParkRaces = 0.0f;
 constexpr float kNoParkRaces = 0.99f;

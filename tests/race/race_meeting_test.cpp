@@ -9,7 +9,7 @@
 
 #include "support/fuzz_targets.h"
 #include "support/mutator.h"
-#include "support/race_draws.h"
+#include "support/game_tables.h"
 #include "support/scripted_random.h"
 #include "support/world.h"
 
@@ -68,7 +68,7 @@ TEST(RaceOddsTest, OffsetGivesTheFastestAgainstTheSlowestEvenOdds) {
   }
 }
 
-TEST_F(RaceMeetingTest, FiveHorseFieldHasItsOddsAndPlaceFactor) {
+TEST_F(RaceMeetingTest, FiveHorseFieldHasItsOddsAndPlaceFactorAndPaysTheSecondPlace) {
   enter({kSnoopey, kStSupersson, kMalcolmZ, kNonpareil, kBrendan});
   // The fastest and slowest of the field run 0.6 and 1.4.
   EXPECT_NEAR(meeting.placeFactor(), 0.65465f, 5e-6f);
@@ -78,6 +78,16 @@ TEST_F(RaceMeetingTest, FiveHorseFieldHasItsOddsAndPlaceFactor) {
     EXPECT_NEAR(meeting.field()[static_cast<std::size_t>(i)].rate, odds[static_cast<std::size_t>(i)], 5e-5f);
     EXPECT_EQ(meeting.rateText(i), shown[static_cast<std::size_t>(i)]);
   }
+
+  bet("100", 0);
+  // St.Supersson strides once alone, and so crosses the line one tick ahead of the others.
+  random.add({0.0f, kFullStride, 0.0f, 0.0f, 0.0f});
+  random.fallBackTo(kFullStride);
+  runToEnd();
+  EXPECT_EQ(places(), (std::vector<int>{2, 1, 3, 4, 5}));
+  // The odds shown as 3.3:1 are 3.31622 to the last digit.
+  EXPECT_EQ(meeting.result(), "Your horse came 2. and you won GBP 217.0976!");
+  EXPECT_FLOAT_EQ(player.Money(), 4900.0f + 217.0976f);
 }
 
 TEST_F(RaceMeetingTest, FieldDrawsAgainUntilEveryHorseIsNew) {
@@ -277,19 +287,6 @@ TEST_F(RaceMeetingTest, HorsesCrossingTogetherArePlacedInFieldOrder) {
   EXPECT_EQ(meeting.result(), "Your horse came 3. and you won GBP " +
                                   generalText(RaceMeeting::payout(meeting.field()[2], meeting.placeFactor(), 100.0f, 3)) + "!");
   EXPECT_GT(player.Money(), 4900.0f);
-}
-
-TEST_F(RaceMeetingTest, FiveHorseRacePaysTheSecondPlace) {
-  enter({kSnoopey, kStSupersson, kMalcolmZ, kNonpareil, kBrendan});
-  bet("100", 0);
-  // St.Supersson strides once alone, and so crosses the line one tick ahead of the others.
-  random.add({0.0f, kFullStride, 0.0f, 0.0f, 0.0f});
-  random.fallBackTo(kFullStride);
-  runToEnd();
-  EXPECT_EQ(places(), (std::vector<int>{2, 1, 3, 4, 5}));
-  // The odds shown as 3.3:1 are 3.31622 to the last digit.
-  EXPECT_EQ(meeting.result(), "Your horse came 2. and you won GBP 217.0976!");
-  EXPECT_FLOAT_EQ(player.Money(), 4900.0f + 217.0976f);
 }
 
 TEST_F(RaceMeetingTest, FinishOutsideThePayingPlacesWinsNothing) {

@@ -33,7 +33,6 @@ class BanksStandIn final : public ConsoleBanks {
     log += "show ";
   }
 
-  bool exists() const { return selected_ >= 0; }
   int selected() const { return selected_; }
   // Sets the selection as the player would by hand, outside the console.
   void choose(int index) {

@@ -4,16 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include "support/game_tables.h"
 #include "support/scripted_random.h"
 #include "support/world.h"
 
 namespace gallox {
 namespace {
 
-using testing::ScriptedRandom;
+using namespace testing;
 
 constexpr float kNo = 0.99f;  // a park without races, a stable without a new price
-constexpr int kLondon = 6;
 
 class GameTest : public ::testing::Test, protected testing::GameWorld<ScriptedRandom> {
  protected:

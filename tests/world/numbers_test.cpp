@@ -70,11 +70,6 @@ TEST(Numbers, GeneralTextOfAFloat) {
   EXPECT_EQ(generalText(93.04125f), "93.04125");
 }
 
-TEST(Numbers, RoundToCentsKeepsHalvesEven) {
-  EXPECT_FLOAT_EQ(roundToCents(50.05f), 50.05f);
-  EXPECT_FLOAT_EQ(roundToCents(100.1f * 50.0f / 100.0f), 50.05f);
-}
-
 TEST(Numbers, ColoursKeepRedInTheLowestByte) {
   EXPECT_EQ(rgb(255, 0, 0), 0x0000FFu);
   EXPECT_EQ(rgb(0, 255, 0), 0x00FF00u);

@@ -1,11 +1,23 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #pragma once
-// Horses of the table by their speed, and the draws that steer a race meeting.
+// Rows of the game's tables by name: the cities, the vehicles and the horses; a route between
+// two cities; and the draws that steer a race meeting.
 
+#include <cstdint>
+
+#include "world/route_file.h"
 #include "world/tables.h"
 
 namespace gallox::testing {
+
+inline constexpr int kBath = 0, kBristol = 2, kCardiff = 3, kLondon = 6, kPenzance = 9, kSouthampton = 11,
+                     kYeovil = 13;
+inline constexpr int kBus = 0, kTrain = 1, kAirplane = 2, kShip = 3;
+
+inline RouteRec route(int vehicle, int from, int to, float fare = 10.0f) {
+  return RouteRec{vehicle, static_cast<std::int16_t>(from), static_cast<std::int16_t>(to), fare};
+}
 
 inline constexpr int kPriest = 0;        // 1.5, the slowest, least stake 20
 inline constexpr int kJohny = 1;         // 1.5, least stake 25
