@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "mainwindow/credits_window.h"
+#include "mainwindow/tool_windows.h"
 #include "support/controls.h"
 #include "support/modal_watch.h"
 #include "support/scripted_random.h"
@@ -157,6 +158,19 @@ class MainWindowTest : public QObject {
     // Closed and opened again from the menu: the columns start from their edges once more.
     testing::control<QAction>(*window_, "mnuAbout").trigger();
     QCOMPARE(watch.answered(), 2);
+  }
+
+  // The tool windows' registry is played on every road; here the one way it has no road to: a
+  // window that is not made (the stock market's entrance cut short) leaves its entry unticked.
+  void aToolWindowNotMadeLeavesItsEntryUnticked() {
+    ToolWindows tools;
+    QAction entry;
+    entry.setCheckable(true);
+    tools.add(ToolWindow::StockMarket, [] { return nullptr; }, &entry);
+    entry.trigger();
+    QVERIFY(!tools.open(ToolWindow::StockMarket));
+    QVERIFY(!entry.isChecked());
+    QVERIFY(!tools.marks().ticked(ToolWindow::StockMarket));
   }
 
   void licenceCannotBeChanged() {
