@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "support/scripted_random.h"
 #include "world/city_table.h"
@@ -30,13 +31,14 @@ class NewsTest : public ::testing::Test {
       park.generateMonth(draws);
     }
   }
-  // Four items of the given kinds and their own draws, after the race lines.
-  std::string item(std::initializer_list<float> draws, int number = 1) {
-    random.add(draws);
+  // The first item from its kind's and its own draws, after the race lines; the other three
+  // are hooligans.
+  std::string item(const std::vector<float>& draws) {
+    for (const float draw : draws) random.add({draw});
     random.repeat(0.0f, kNewsItemCount - 1);
     news.makeNews(random, GameMonth{2010, 3}, parks, cities);
     EXPECT_EQ(random.left(), 0u);
-    return news.newsItem(number);
+    return news.newsItem(1);
   }
 
   CityTable cities;
@@ -90,11 +92,7 @@ class NewsItems : public NewsTest, public ::testing::WithParamInterface<ItemCase
 
 TEST_P(NewsItems, ItemTextAndItsDrawsInOrder) {
   racesIn({});
-  for (float d : GetParam().draws) random.add({d});
-  random.repeat(0.0f, kNewsItemCount - 1);
-  news.makeNews(random, GameMonth{2010, 3}, parks, cities);
-  EXPECT_EQ(random.left(), 0u);
-  EXPECT_EQ(news.newsItem(1), GetParam().text + "\r\n");
+  EXPECT_EQ(item(GetParam().draws), GetParam().text + "\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -26,9 +26,6 @@ class GameTest : public ::testing::Test, protected testing::GameWorld<ScriptedRa
         random.add({kNo});
     }
   }
-  void quietStables() { random.repeat(0.1f, 6); }
-  // One race line (first wording), then four hooligan items.
-  void plainNews() { random.repeat(0.0f, 5); }
 };
 
 TEST_F(GameTest, StartUpBuildsTheWorldAndDrawsInItsFixedOrder) {
@@ -89,7 +86,7 @@ TEST_F(GameTest, MonthCycleRunsBanksParksDividendsStablesAndNewsInOrder) {
   onlyLondonRaces(0.0f);
   random.add({0.7f, 0.98f});  // stable 0 is repriced after paying its dividend
   random.repeat(0.1f, 5);
-  plainNews();
+  random.repeat(0.0f, 5);  // one race line (first wording), then four hooligan items
   game.nextMonth();
   EXPECT_EQ(random.left(), 0u);
 
