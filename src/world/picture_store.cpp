@@ -144,12 +144,18 @@ QIcon PictureStore::icon(const QString& fileName, const QList<int>& sides) {
 
 QPixmap PictureStore::picture(const QString& fileName, QSize size) {
   const QString cacheKey = key(fileName, size);
-  if (const auto found = cache_.constFind(cacheKey); found != cache_.constEnd()) return *found;
+  if (const QPixmap* kept = cache_.object(cacheKey)) return *kept;
   QImage image = size.isValid() ? baked_.read(fileName, size) : QImage();
   if (image.isNull()) image = render(fileName, size);
-  QPixmap pixmap = QPixmap::fromImage(std::move(image));
-  cache_.insert(cacheKey, pixmap);
-  return pixmap;
+  return keep(cacheKey, QPixmap::fromImage(std::move(image)));
+}
+
+QPixmap PictureStore::keep(const QString& key, const QPixmap& made) {
+  const qsizetype bytes = qsizetype(made.width()) * made.height() * made.depth() / 8;
+  const qsizetype kb = (bytes + 1023) / 1024;
+  // One larger than the room is dropped at once.
+  cache_.insert(key, new QPixmap(made), kb);
+  return made;
 }
 
 QPixmap PictureStore::veh(int vehicle) {
@@ -159,10 +165,8 @@ QPixmap PictureStore::veh(int vehicle) {
 
 QPixmap PictureStore::veh_dis(int vehicle) {
   const QString cacheKey = QStringLiteral("grey:%1").arg(vehicle);
-  if (const auto found = cache_.constFind(cacheKey); found != cache_.constEnd()) return *found;
-  QPixmap grey = greyed(veh(vehicle));
-  cache_.insert(cacheKey, grey);
-  return grey;
+  if (const QPixmap* kept = cache_.object(cacheKey)) return *kept;
+  return keep(cacheKey, greyed(veh(vehicle)));
 }
 
 QPixmap PictureStore::g_city(int city) {

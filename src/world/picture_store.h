@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 #pragma once
-// Every picture of the game, rendered once from the pictures compiled into the program and
+// Every picture of the game, rendered from the pictures compiled into the program and
 // handed out by index: vehicles in colour and in grey, stables, banks and cities.
 
-#include <QHash>
+#include <QCache>
 #include <QIcon>
 #include <QImage>
 #include <QList>
@@ -26,6 +26,12 @@ class PictureStore {
   // Pictures baked into `bakedFile` when the program was built are read from there; by default
   // from the file beside the program.
   explicit PictureStore(const QString& bakedFile = {}) : baked_(bakedFile) {}
+
+  // How much of the pictures handed out the store keeps for the next time they are asked for,
+  // in kB: the row of buttons, the vehicles and the latest city or two, bank and stable. What a
+  // window shows stays with the window; a picture larger than this is never kept. Kept without
+  // bound, a long game held every picture it ever showed, the newspaper's page among them.
+  static constexpr qsizetype kKeptKb = 256;
 
   // A picture by its file name under ":/pictures/", at its own size or the size asked for.
   // A picture that is missing comes out as a transparent rectangle, never as a crash.
@@ -61,7 +67,11 @@ class PictureStore {
   static void layBackground(QWidget& window, const QPixmap& picture);
 
   BakedPictures baked_;
-  QHash<QString, QPixmap> cache_;
+  // Hands out the kept picture, or keeps the one just made as far as the room allows.
+  QPixmap keep(const QString& key, const QPixmap& made);
+
+  // The least recently asked for go first.
+  QCache<QString, QPixmap> cache_{kKeptKb};
   QPixmap background_;
   // The windows showing the background, which take each larger rendering of it.
   QList<QPointer<QWidget>> backgrounded_;

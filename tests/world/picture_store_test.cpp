@@ -111,6 +111,22 @@ class PictureStoreTest : public QObject {
     }
   }
 
+  // Pictures asked for again come from the store while they fit its room, the latest first; a
+  // larger one is made anew each time, and lives only as long as a window shows it.
+  void theStoreKeepsTheLatestPicturesThatFitItsRoom() {
+    PictureStore pictures;
+    const qint64 firstCity = pictures.g_city(0).cacheKey();
+    QCOMPARE(pictures.g_city(0).cacheKey(), firstCity);
+    // Every city is more than the room: the first ones asked for make way.
+    for (int city = 1; city < 14; ++city) pictures.g_city(city);
+    QCOMPARE(pictures.g_city(13).cacheKey(), pictures.g_city(13).cacheKey());
+    QVERIFY(pictures.g_city(0).cacheKey() != firstCity);
+
+    const QPixmap page = pictures.picture(QStringLiteral("newspaper_page.svg"));
+    QVERIFY(qsizetype(page.width()) * page.height() * 4 > PictureStore::kKeptKb * 1024);
+    QVERIFY(pictures.picture(QStringLiteral("newspaper_page.svg")).cacheKey() != page.cacheKey());
+  }
+
   // The build bakes the main window's pictures beside the programs it makes, this test's included.
   void theBuildBakesTheButtonsAndTheBackground() {
     BakedPictures baked;
