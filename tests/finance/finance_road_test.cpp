@@ -115,7 +115,6 @@ class FinanceRoadTest : public QObject {
     tools.showOnly(ToolWindow::Banks);
     QCOMPARE(shownText(*window, "bank_name"), QStringLiteral("West Side"));
     QCOMPARE(shownText(*window, "bank_cd"), QStringLiteral("GBP 200.00"));
-    QCOMPARE(shownText(*window, "bank_repay"), QStringLiteral("Repay GBP 200.00"));
     play_->nextMonth(kPricesStay);
     QCOMPARE(shownText(*window, "bank_cd"), QStringLiteral("GBP 200.00"));
 
