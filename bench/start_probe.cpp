@@ -7,7 +7,8 @@
 //
 //   start_probe                  the table of every state
 //   start_probe STATE            one state: minimal, start, cities, race, banks, stock_market,
-//                                shop, newspaper
+//                                shop, newspaper, late_race (a race after a long game: every
+//                                city, bank and stable seen and the newspaper read)
 
 #include <QApplication>
 #include <QComboBox>
@@ -64,7 +65,7 @@ QWidget* topLevel(const char* className) {
 }
 
 // A race under way at a meeting, as the cities window runs it, ticked here.
-void runRace(gallox::Game& game, gallox::PictureStore& pictures, QWidget* parent) {
+void runRace(gallox::Game& game, gallox::PictureStore& pictures, QWidget* parent, const std::string& state) {
   gallox::RaceWindow race(game, pictures, parent);
   race.sendData(3, QStringLiteral("London"), 8);
   race.showInfo();
@@ -80,7 +81,7 @@ void runRace(gallox::Game& game, gallox::PictureStore& pictures, QWidget* parent
   start->click();
   runEvents(2000);
   const auto memory = residentMemory();
-  std::printf("race %ld %ld\n", memory.at("VmRSS"), memory.at("VmHWM"));
+  std::printf("%s %ld %ld\n", state.c_str(), memory.at("VmRSS"), memory.at("VmHWM"));
 }
 
 int probe(const std::string& state) {
@@ -108,7 +109,19 @@ int probe(const std::string& state) {
   QCoreApplication::processEvents();
 
   QWidget* opened = &window;
-  if (state == "cities" || state == "race") {
+  if (state == "late_race") {
+    // What a long game leaves behind before a race.
+    for (int city = 0; city < 14; ++city) pictures.g_city(city);
+    for (int i = 0; i < 6; ++i) {
+      pictures.g_bank(i);
+      pictures.stables(i);
+    }
+    window.openNewspaper();
+    QCoreApplication::processEvents();
+    if (QWidget* paper = topLevel("gallox::NewspaperWindow")) paper->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  if (state == "cities" || state == "race" || state == "late_race") {
     window.cmdCityClicked();
     opened = topLevel("gallox::CitiesWindow");
   } else if (state == "banks") {
@@ -131,8 +144,8 @@ int probe(const std::string& state) {
     std::printf("%s - -\n", state.c_str());
     return 0;
   }
-  if (state == "race") {
-    runRace(game, pictures, opened);
+  if (state == "race" || state == "late_race") {
+    runRace(game, pictures, opened, state);
     return 0;
   }
   if (state != "start") runEvents(300);
@@ -144,7 +157,8 @@ int probe(const std::string& state) {
 // Runs each state in a process of its own and prints them against the minimal program.
 int table(const char* self) {
   const std::vector<std::string> states = {"minimal", "start",        "cities", "race",
-                                           "banks",   "stock_market", "shop",   "newspaper"};
+                                           "banks",   "stock_market", "shop",   "newspaper",
+                                           "late_race"};
   long minimalRss = 0;
   long minimalHwm = 0;
   std::printf("%-14s %10s %10s %8s %8s\n", "state", "VmRSS kB", "VmHWM kB", "RSS x", "HWM x");
