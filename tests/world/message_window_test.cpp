@@ -36,7 +36,8 @@ class MessageWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QPointer<MessageWindow> hidden = window;
     QTest::mouseClick(window->okButton(), Qt::LeftButton);
-    QVERIFY(!hidden->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!hidden.isNull() && !hidden->isVisible());
     QVERIFY(hidden->hider()->isActive());
     hidden->hider()->setInterval(5);
     QTRY_VERIFY_WITH_TIMEOUT(hidden.isNull(), 1000);
