@@ -179,31 +179,35 @@ class RaceWindowTest : public QObject {
     QVERIFY(enabled("setBet"));
   }
 
-  // Skipping draws the next race; on the last, the button and the close box ask first. No
-  // leaves the race running; yes ends it where it stands, the stake lost and the race's doping
-  // checked by the police on the way out.
+  // Skipping draws the next race, the police checking the doping of the race skipped; on the
+  // last, the button and the close box ask first. No leaves the race running; yes ends it where
+  // it stands, the stake lost and the race's doping checked by the police on the way out.
   void skippingThenLeavingDuringTheRace() {
+    const QString fined = QStringLiteral("Police has caught you and you were fined GBP 150 for using dopings.");
     enter({kPriest, kJohny, kBrendan}, 2);
-    scriptRace({kLuckyStrike, kPriest, kJohny});
-    click("nextRace");
-    QCOMPARE(text("info"), QStringLiteral("Race 2/2 in Bath"));
-    QCOMPARE(child<QComboBox>("cmbHorse")->itemText(0), QStringLiteral("Lucky Strike"));
+    world->game.player().gainMoney(150.0f);
+    for (int i = 0; i < 2; ++i) world->game.player().buyDoping();
+    click("cmdDope");
+    scriptRace({kLuckyStrike, kPriest, kJohny}, kPoliceThere);
     BoxAnswers question(QMessageBox::No);
     click("nextRace");
-    QCOMPARE(question.texts, QStringList(QStringLiteral("Are you sure you want to leave?")));
-    QCOMPARE(question.titles, QStringList(QStringLiteral("Gallox Sprintz")));
+    QCOMPARE(question.texts, QStringList(fined));
+    QCOMPARE(text("info"), QStringLiteral("Race 2/2 in Bath"));
+    QCOMPARE(child<QComboBox>("cmbHorse")->itemText(0), QStringLiteral("Lucky Strike"));
+    click("nextRace");
+    QCOMPARE(question.texts.last(), QStringLiteral("Are you sure you want to leave?"));
+    QCOMPARE(question.titles.last(), QStringLiteral("Gallox Sprintz"));
     QVERIFY(window->isVisible());
     QCOMPARE(text("info"), QStringLiteral("Race 2/2 in Bath"));
 
     select(1);
-    world->game.player().buyDoping();
     click("cmdDope");
     bet(QStringLiteral("20"));
     click("startRace");
     for (int t = 0; t < 5; ++t) window->tickTimer();
     const std::int16_t pos = window->meeting().field()[1].pos;
     window->close();
-    QCOMPARE(question.texts.size(), 2);
+    QCOMPARE(question.texts.size(), 3);
     QVERIFY(window->isVisible());
     QVERIFY(!enabled("nextRace"));
     window->tickTimer();
@@ -212,13 +216,13 @@ class RaceWindowTest : public QObject {
     question.reply = QMessageBox::Yes;
     world->random.fallBackTo(kPoliceThere);
     window->close();
-    QCOMPARE(question.texts.last(), QStringLiteral("Police has caught you and you were fined GBP 150 for using dopings."));
+    QCOMPARE(question.texts.last(), fined);
     QVERIFY(!window->isVisible());
     QCOMPARE(window->result(), int(QDialog::Rejected));
     const std::int16_t leftAt = window->meeting().field()[1].pos;
     QTest::qWait(3 * RaceWindow::kTickMs);
     QCOMPARE(window->meeting().field()[1].pos, leftAt);
-    QCOMPARE(world->game.player().Money(), 150.0f - 20.0f - 150.0f);
+    QCOMPARE(world->game.player().Money(), 300.0f - 150.0f - 20.0f - 150.0f);
   }
 
   void rightButtonDragScrollsTheTrack() {
