@@ -19,9 +19,9 @@
 #include "race/masked_sprite.h"
 #include "race/picture_area.h"
 #include "race/race_window.h"
+#include "tools/started_game.h"
 #include "world/game.h"
 #include "world/look.h"
-#include "world/messenger.h"
 #include "world/picture_store.h"
 #include "world/random_source.h"
 
@@ -66,11 +66,6 @@ void ComposeFrame(benchmark::State& state) {
 }
 BENCHMARK(ComposeFrame)->Unit(benchmark::kMicrosecond);
 
-class SilentMessenger final : public gallox::Messenger {
- public:
-  void showMessage(const std::string&) override {}
-};
-
 // A meeting of many races of eight, shown on the offscreen screen like any window.
 std::unique_ptr<gallox::RaceWindow> openMeeting(gallox::Game& game, gallox::PictureStore& pictures) {
   auto window = std::make_unique<gallox::RaceWindow>(game, pictures);
@@ -86,7 +81,7 @@ std::unique_ptr<gallox::RaceWindow> openMeeting(gallox::Game& game, gallox::Pict
 // on the window's surface, as the event loop does it after the tick asked for it.
 void WholeFrame(benchmark::State& state) {
   gallox::ClockRandomSource random(2010);
-  SilentMessenger messenger;
+  gallox::showcase::SilentMessenger messenger;
   gallox::Game game(random, messenger);
   game.startUp(GALLOX_ROUTE_FILE);
   gallox::PictureStore pictures;

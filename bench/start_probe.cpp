@@ -11,11 +11,8 @@
 //                                city, bank and stable seen and the newspaper read)
 
 #include <QApplication>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -26,20 +23,10 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/main_window.h"
-#include "race/race_window.h"
-#include "world/game.h"
+#include "tools/started_game.h"
 #include "world/look.h"
-#include "world/messenger.h"
-#include "world/picture_store.h"
-#include "world/random_source.h"
 
 namespace {
-
-class SilentMessenger final : public gallox::Messenger {
- public:
-  void showMessage(const std::string&) override {}
-};
 
 // VmRSS and VmHWM from the process's status, in kB.
 std::map<std::string, long> residentMemory() {
@@ -67,18 +54,7 @@ QWidget* topLevel(const char* className) {
 // A race under way at a meeting, as the cities window runs it, ticked here.
 void runRace(gallox::Game& game, gallox::PictureStore& pictures, QWidget* parent, const std::string& state) {
   gallox::RaceWindow race(game, pictures, parent);
-  race.sendData(3, QStringLiteral("London"), 8);
-  race.showInfo();
-  race.initFirstRace();
-  race.show();
-  auto* horses = race.findChild<QComboBox*>(QStringLiteral("cmbHorse"));
-  auto* start = race.findChild<QPushButton*>(QStringLiteral("startRace"));
-  race.findChild<QLineEdit*>(QStringLiteral("txtBet"))->setText(QStringLiteral("40"));
-  for (int horse = 0; horse < horses->count() && !start->isEnabled(); ++horse) {
-    horses->setCurrentIndex(horse);
-    race.findChild<QPushButton*>(QStringLiteral("setBet"))->click();
-  }
-  start->click();
+  gallox::showcase::startRace(race);
   runEvents(2000);
   const auto memory = residentMemory();
   std::printf("%s %ld %ld\n", state.c_str(), memory.at("VmRSS"), memory.at("VmHWM"));
@@ -99,12 +75,10 @@ int probe(const std::string& state) {
 
   // As main() starts the game.
   gallox::installLook();
-  gallox::ClockRandomSource random(2010);
-  SilentMessenger messenger;
-  gallox::Game game(random, messenger);
-  gallox::PictureStore pictures;
-  gallox::MainWindow window(game, pictures);
-  game.startUp(GALLOX_ROUTE_FILE);
+  gallox::showcase::StartedGame started;
+  gallox::Game& game = started.game;
+  gallox::PictureStore& pictures = started.pictures;
+  gallox::MainWindow& window = started.window;
   window.show();
   QCoreApplication::processEvents();
 

@@ -19,19 +19,10 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include "mainwindow/main_window.h"
-#include "world/game.h"
+#include "tools/started_game.h"
 #include "world/look.h"
-#include "world/messenger.h"
-#include "world/picture_store.h"
-#include "world/random_source.h"
 
 namespace {
-
-class SilentMessenger final : public gallox::Messenger {
- public:
-  void showMessage(const std::string&) override {}
-};
 
 // Shown windows are painted when the event loop next runs: once here.
 void paintShownWindows() { QCoreApplication::processEvents(); }
@@ -60,13 +51,8 @@ void GameStartUp(benchmark::State& state) {
   for (auto _ : state) {
     QApplication app(gArgc, gArgv);
     gallox::installLook();
-    gallox::ClockRandomSource random(2010);
-    SilentMessenger messenger;
-    gallox::Game game(random, messenger);
-    gallox::PictureStore pictures;
-    gallox::MainWindow window(game, pictures);
-    game.startUp(GALLOX_ROUTE_FILE);
-    window.show();
+    gallox::showcase::StartedGame started;
+    started.window.show();
     paintShownWindows();
   }
 }
@@ -106,22 +92,14 @@ void GameProcess(benchmark::State& state) { runProbe(state, "start"); }
 BENCHMARK(GameProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A game just started, whose main window is made but not shown.
-struct StartedGame {
-  gallox::ClockRandomSource random{2010};
-  SilentMessenger messenger;
-  gallox::Game game{random, messenger};
-  gallox::PictureStore pictures;
-  gallox::MainWindow window{game, pictures};
-  StartedGame() { game.startUp(GALLOX_ROUTE_FILE); }
-
+struct StartedGame : gallox::showcase::StartedGame {
   void openCities() {
     window.cmdCityClicked();
     paintShownWindows();
   }
   // Closing deletes the cities window; the next opening makes a new one.
   void closeCities() {
-    for (QWidget* top : QApplication::topLevelWidgets())
-      if (top->inherits("gallox::CitiesWindow")) top->close();
+    if (QWidget* cities = window.toolWindows().find(gallox::ToolWindow::Cities)) cities->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 };

@@ -10,30 +10,18 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPixmap>
-#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
-#include "mainwindow/main_window.h"
-#include "race/race_window.h"
-#include "world/game.h"
+#include "tools/started_game.h"
 #include "world/look.h"
-#include "world/messenger.h"
-#include "world/picture_store.h"
-#include "world/random_source.h"
 
 namespace {
 
 constexpr std::uint32_t kSeed = 2010;
 constexpr int kRaceTicks = 70;
-
-class QuietMessenger final : public gallox::Messenger {
- public:
-  void showMessage(const std::string&) override {}
-};
 
 // Lets the windows lay themselves out and paint what changed, as the event loop would.
 void settle() {
@@ -71,12 +59,9 @@ int main(int argc, char** argv) {
   }
   gallox::installLook();
 
-  gallox::ClockRandomSource random(kSeed);
-  QuietMessenger messenger;
-  gallox::Game game(random, messenger);
-  gallox::PictureStore pictures;
-  gallox::MainWindow window(game, pictures);
-  game.startUp(GALLOX_ROUTE_FILE);
+  gallox::showcase::StartedGame started(kSeed);
+  gallox::Game& game = started.game;
+  gallox::MainWindow& window = started.window;
   window.show();
   bool saved = save(window, folder, QStringLiteral("main_window.png"));
 
@@ -99,22 +84,10 @@ int main(int argc, char** argv) {
   {
     // The meeting as the cities window opens it, but shown without waiting for it to end,
     // and ticked here rather than by its timer, so that each picture is the same moment.
-    gallox::RaceWindow race(game, pictures);
-    race.sendData(3, QStringLiteral("London"), 8);
-    race.showInfo();
-    race.initFirstRace();
-    race.show();
-    // A stake of 40 on the first horse in the list that takes it.
-    auto* horses = race.findChild<QComboBox*>(QStringLiteral("cmbHorse"));
-    auto* start = race.findChild<QPushButton*>(QStringLiteral("startRace"));
-    race.findChild<QLineEdit*>(QStringLiteral("txtBet"))->setText(QStringLiteral("40"));
-    for (int horse = 0; horse < horses->count() && !start->isEnabled(); ++horse) {
-      horses->setCurrentIndex(horse);
-      race.findChild<QPushButton*>(QStringLiteral("setBet"))->click();
-    }
-    start->click();
+    gallox::RaceWindow race(game, started.pictures);
+    gallox::showcase::startRace(race);
     // No blinking text cursor: every run gives the same picture.
-    horses->setFocus();
+    race.findChild<QComboBox*>(QStringLiteral("cmbHorse"))->setFocus();
     for (QTimer* timer : race.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly)) timer->stop();
     for (int tick = 0; tick < kRaceTicks; ++tick) {
       race.tickTimer();
