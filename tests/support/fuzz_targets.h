@@ -7,7 +7,7 @@
 // error is left to fly, so that the run stops on it.
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <cmath>
 #include <optional>
 #include <sstream>
@@ -36,9 +36,8 @@ inline Fault routeFileFault(std::string_view bytes) {
   CityTable cities;
   cities.loadCities();
   RouteTable table;
-  std::istringstream earlier("0;Bath;Bristol;4\n");
+  std::istringstream earlier("0;Bath;Bristol;4\n"), in{std::string(bytes)};
   table.read(earlier, "cons.htx", cities);
-  std::istringstream in{std::string(bytes)};
   try {
     table.read(in, "cons.htx", cities);
   } catch (const WorldError& error) {
@@ -46,8 +45,8 @@ inline Fault routeFileFault(std::string_view bytes) {
     if (message.size() > kLongestError) return "an error of " + std::to_string(message.size()) + " bytes";
     if (message.rfind("Route file cons.htx, line ", 0) != 0 || message.find(": ") == std::string::npos)
       return "an error without file, line and fault: " + message;
-    for (const char c : message)
-      if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return "a control character in: " + message;
+    const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; };
+    if (std::any_of(message.begin(), message.end(), control)) return "a control character in: " + message;
     if (table.routeMax() != 0 || table.route(0).fare != 4.0f) return "a failed read changed the table";
     return {};
   }
@@ -78,18 +77,17 @@ inline Fault stakeFault(std::string_view bytes) {
   if (bet.outcome != RaceMeeting::Bet::Taken) {
     if (purse != kPurse || meeting.betAmount() != 0.0f) return "a refused stake moved money";
     if (bet.outcome == RaceMeeting::Bet::Refused && bet.message.empty()) return "a refusal without a word";
-    return {};
-  }
-  const float least = meeting.horseOf(meeting.field()[0]).minBet;
-  if (!value || *value < least || *value > 1500.0 || purse != kPurse - static_cast<float>(*value))
+  } else if (!value || *value < meeting.horseOf(meeting.field()[0]).minBet || *value > 1500.0 ||
+             purse != kPurse - static_cast<float>(*value)) {
     return "a stake taken outside the limits or paid wrongly";
+  }
   return {};
 }
 
 // Lines typed into the console, one a line: a command takes effect, anything else changes
 // nothing and says nothing, and the purse and the banks stay finite.
 inline Fault consoleFault(std::string_view bytes) {
-  static constexpr std::array<std::string_view, 12> kCommands = {
+  static constexpr std::string_view kCommands[] = {
       "RICHIE", "!", "DRUGZ", "NP", "BUYNP", "BANK", "NEXT BANK", "PREV BANK", "BORROW", "REPAY", "DEPOSIT", "PICK"};
   GameWorld<SteadyRandom> world;
   world.start();
@@ -100,7 +98,6 @@ inline Fault consoleFault(std::string_view bytes) {
     const std::size_t end = std::min(bytes.find('\n', from), bytes.size());
     const std::string line(bytes.substr(from, end - from));
     from = end + 1;
-
     const Player& player = world.player();
     const float money = player.Money();
     const auto issues = player.newspapers(), dopings = player.dopings();
@@ -108,9 +105,8 @@ inline Fault consoleFault(std::string_view bytes) {
     console.interpret(line);
 
     std::string typed = line;
-    for (char& c : typed)
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    const bool known = std::find(kCommands.begin(), kCommands.end(), typed) != kCommands.end();
+    for (char& c : typed) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    const bool known = std::find(std::begin(kCommands), std::end(kCommands), typed) != std::end(kCommands);
     if (!known && (player.Money() != money || player.newspapers() != issues || player.dopings() != dopings ||
                    banks.log.size() != logged || world.messenger.messages.size() != said))
       return "an unknown command changed the game";

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -44,14 +45,11 @@ class RouteFileTest : public ::testing::Test {
   RouteTable table;
 };
 
-TEST_F(RouteFileTest, CommentsAndEmptyFilesGiveNoRoutes) {
-  read("");
-  EXPECT_EQ(table.routeMax(), -1);
-  read("# only\n#comments\r\n");
-  EXPECT_EQ(table.routeMax(), -1);
-}
-
 TEST_F(RouteFileTest, ReadsRoutesWithBlanksExtraFieldsAndBothLineEnds) {
+  for (const char* empty : {"", "# only\n#comments\r\n"}) {
+    read(empty);
+    EXPECT_EQ(table.routeMax(), -1);
+  }
   read("# header\r\n"
        "1; London ;Bath; 42.5 \r\n"
        "#between\n"
@@ -60,10 +58,8 @@ TEST_F(RouteFileTest, ReadsRoutesWithBlanksExtraFieldsAndBothLineEnds) {
        "+3;Cardiff;Bristol;14");
   ASSERT_EQ(table.routeMax(), 3);
   const RouteRec& first = table.route(0);
-  EXPECT_EQ(first.vehicleCode, 1);
-  EXPECT_EQ(first.fromCity, 6);
-  EXPECT_EQ(first.toCity, 0);
-  EXPECT_EQ(first.fare, 42.5f);
+  EXPECT_EQ(std::tie(first.vehicleCode, first.fromCity, first.toCity, first.fare),
+            std::make_tuple(1, std::int16_t{6}, std::int16_t{0}, 42.5f));
   EXPECT_EQ(table.route(1).fromCity, 7);
   EXPECT_EQ(table.route(2).vehicleCode, 2);  // a half goes to the even neighbour
   EXPECT_EQ(table.route(3).vehicleCode, 3);
@@ -80,37 +76,23 @@ TEST_F(RouteFileTest, FiftyOneRoutesFitAndCommentsAfterThemDoNotCount) {
             "Route file cons.htx, line 53: there are more than 51 routes.");
 }
 
-struct BadLine {
-  std::string line;
-  std::string fault;
-};
-
-class RouteFileFaults : public RouteFileTest, public ::testing::WithParamInterface<BadLine> {};
-
-TEST_P(RouteFileFaults, NameTheFileTheLineAndTheFault) {
+TEST_F(RouteFileTest, FaultsNameTheFileTheLineAndTheFaultAndKeepTheEarlierTable) {
+  const std::pair<std::string, std::string> lines[] = {
+      {"", "needs four fields"}, {" # not a comment", "four fields"}, {"0;Bath;Bristol", "this line has 3"},
+      {"bus;Bath;Bristol;4", "vehicle code \"bus\" is not a number"}, {"0x1;Bath;Bristol;4", "is not a number"},
+      {"4;Bath;Bristol;4", "not one of 0 (Bus)"}, {"-1;Bath;Bristol;4", "not one of 0 (Bus)"},
+      {"0;london;Bristol;4", "\"london\" is not one of the cities"}, {"0;Bath;;4", "\"\" is not one of the cities"},
+      {"0;Bath;Bristol;4,50", "fare \"4,50\" is not a number"}, {"0;Bath;Bristol;nan", "is not a number"},
+      {"0;Bath;Bristol;inf", "is not a number"}, {"0;Bath;Bristol;1e3", "is not a number"},
+      {"0;Bath;Bristol;-2", "the fare -2 is negative"}, {"0;Bath;Bristol;1" + std::string(60, '0'), "too large"}};
   read("0;Bath;Bristol;4\n");
-  const std::string error = errorOf("# routes\n0;Bath;Bristol;4\n" + GetParam().line + "\r\n");
-  EXPECT_THAT(error, HasSubstr("Route file cons.htx, line 3: "));
-  EXPECT_THAT(error, HasSubstr(GetParam().fault));
-  EXPECT_EQ(table.routeMax(), 0) << "a failed read keeps the earlier table";
+  for (const auto& [line, fault] : lines) {
+    const std::string error = errorOf("# routes\n0;Bath;Bristol;4\n" + line + "\r\n");
+    EXPECT_THAT(error, HasSubstr("Route file cons.htx, line 3: ")) << line;
+    EXPECT_THAT(error, HasSubstr(fault));
+    EXPECT_EQ(table.routeMax(), 0) << "a failed read keeps the earlier table";
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, RouteFileFaults,
-    ::testing::Values(BadLine{"", "needs four fields"}, BadLine{" # not a comment", "four fields"},
-                      BadLine{"0;Bath;Bristol", "this line has 3"},
-                      BadLine{"bus;Bath;Bristol;4", "vehicle code \"bus\" is not a number"},
-                      BadLine{"0x1;Bath;Bristol;4", "is not a number"},
-                      BadLine{"4;Bath;Bristol;4", "not one of 0 (Bus)"},
-                      BadLine{"-1;Bath;Bristol;4", "not one of 0 (Bus)"},
-                      BadLine{"0;london;Bristol;4", "\"london\" is not one of the cities"},
-                      BadLine{"0;Bath;;4", "\"\" is not one of the cities"},
-                      BadLine{"0;Bath;Bristol;4,50", "fare \"4,50\" is not a number"},
-                      BadLine{"0;Bath;Bristol;nan", "is not a number"},
-                      BadLine{"0;Bath;Bristol;inf", "is not a number"},
-                      BadLine{"0;Bath;Bristol;1e3", "is not a number"},
-                      BadLine{"0;Bath;Bristol;-2", "the fare -2 is negative"},
-                      BadLine{"0;Bath;Bristol;1" + std::string(60, '0'), "too large"}));
 
 // Whatever the file holds, the start-up's message box shows the fault at once: a field is
 // quoted short and cut, and a control character cannot end the message before its reason.
@@ -139,15 +121,12 @@ TEST_F(RouteFileTest, MessagesQuoteAShortPrintablePartOfTheField) {
   }
 }
 
-TEST_F(RouteFileTest, ALongOrBrokenFileNameIsShownShortAndWhole) {
+TEST_F(RouteFileTest, ALongOrBrokenFileNameIsShownShortAndWholeAndAMissingFileIsNamed) {
   std::istringstream in("x\n");
   const std::string name = std::string(5000, 'd') + std::string("\0\n/cons.htx", 11);
   const std::string message = errorFrom([&] { table.read(in, name, cities); });
   EXPECT_LT(message.size(), 300u);
   EXPECT_THAT(message, HasSubstr("a route needs four fields"));
-}
-
-TEST_F(RouteFileTest, MissingFileIsNamed) {
   EXPECT_THAT(errorFrom([&] { table.loadConnections("/nonexistent/cons.htx", cities); }),
               HasSubstr("/nonexistent/cons.htx"));
 }
@@ -159,27 +138,22 @@ TEST_F(RouteFileTest, ShippedRouteFileJoinsEveryCityToLondon) {
   EXPECT_LE(table.routeMax(), kMaxRoutes - 1);
 
   std::set<int> reached{cities.cityIndex("London")};
-  for (bool grew = true; grew;) {
-    grew = false;
-    for (const RouteRec& r : table.routes()) {
-      const bool from = reached.count(r.fromCity) != 0, to = reached.count(r.toCity) != 0;
-      if (from != to) {
-        reached.insert(from ? r.toCity : r.fromCity);
-        grew = true;
-      }
-    }
+  for (std::size_t was = 0; was != reached.size();) {
+    was = reached.size();
+    for (const RouteRec& r : table.routes())
+      if (reached.count(r.fromCity) + reached.count(r.toCity) == 1) reached.insert({r.fromCity, r.toCity});
   }
   EXPECT_EQ(reached.size(), static_cast<std::size_t>(kCityCount));
 
   // Where a bus and a train join the same pair, the bus is cheaper; a flight costs most.
-  for (const RouteRec& bus : table.routes()) {
+  for (const RouteRec& bus : table.routes())
     for (const RouteRec& other : table.routes()) {
       const bool samePair = (bus.fromCity == other.fromCity && bus.toCity == other.toCity) ||
                             (bus.fromCity == other.toCity && bus.toCity == other.fromCity);
-      if (!samePair || bus.vehicleCode >= other.vehicleCode || other.vehicleCode == 3) continue;
-      EXPECT_LT(bus.fare, other.fare) << cities.city(bus.fromCity) << "-" << cities.city(bus.toCity);
+      if (samePair && bus.vehicleCode < other.vehicleCode && other.vehicleCode != 3) {
+        EXPECT_LT(bus.fare, other.fare) << cities.city(bus.fromCity) << "-" << cities.city(bus.toCity);
+      }
     }
-  }
 }
 
 // The fuzzer's checks, over a few thousand mutations of the route file we ship.
@@ -195,9 +169,9 @@ TEST(CityTable, LookupIsExactAndUnknownNamesAreBath) {
   EXPECT_EQ(cities.cityIndex("London"), 6);
   EXPECT_EQ(cities.city(6), "London");
   EXPECT_EQ(cities.cityIndex("Yeovil"), 13);
-  EXPECT_EQ(cities.cityIndex("london"), 0);
-  EXPECT_EQ(cities.cityIndex("LONDON"), 0);
-  EXPECT_EQ(cities.cityIndex("London "), 0);
+  for (const char* unknown : {"london", "LONDON", "London "}) {
+    EXPECT_EQ(cities.cityIndex(unknown), 0) << unknown;
+  }
   EXPECT_FALSE(cities.isCity("London ")) << "a lookup adds nothing";
 }
 
