@@ -5,13 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 #include "world/game_month.h"
 
 namespace gallox {
 namespace {
 
-TEST(Numbers, HalvesGoToTheEvenNeighbour) {
+TEST(Numbers, HalvesGoToTheEvenNeighbourAndStoresHoldAtTheirLimits) {
   EXPECT_EQ(roundHalfEven(0.5), 0.0);
   EXPECT_EQ(roundHalfEven(1.5), 2.0);
   EXPECT_EQ(roundHalfEven(2.5), 2.0);
@@ -19,15 +20,10 @@ TEST(Numbers, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(roundHalfEven(2.5000001), 3.0);
   EXPECT_EQ(toByte(6.5), 6);
   EXPECT_EQ(toByte(7.5), 8);
-}
-
-TEST(Numbers, WholePartGoesTowardMinusInfinity) {
+  // The whole part goes toward minus infinity; the fixed width stores hold at their limits.
   EXPECT_EQ(wholePart(2.99), 2);
   EXPECT_EQ(wholePart(-0.5), -1);
   EXPECT_EQ(wholePart(-3.0), -3);
-}
-
-TEST(Numbers, FixedWidthStoresHoldAtTheirLimits) {
   EXPECT_EQ(toByte(255.4), 255);
   EXPECT_EQ(toByte(300), 255);
   EXPECT_EQ(toByte(-4), 0);
@@ -35,7 +31,7 @@ TEST(Numbers, FixedWidthStoresHoldAtTheirLimits) {
   EXPECT_EQ(toInt16(-40000), -32768);
 }
 
-TEST(Numbers, MoneyText) {
+TEST(Numbers, MoneyAndGeneralText) {
   EXPECT_EQ(moneyText(150.0f), "GBP 150.00");
   EXPECT_EQ(moneyText(0.0f), "GBP 0.00");
   EXPECT_EQ(moneyText(10000.0f), "GBP 10000.00");
@@ -44,6 +40,9 @@ TEST(Numbers, MoneyText) {
   EXPECT_EQ(moneyText(-0.001f), "GBP 0.00");
   EXPECT_EQ(twoDecimals(12.5f), "12.50");
   EXPECT_EQ(twoDecimals(-12.5f), "-12.50");
+  for (const auto& [value, text] : {std::pair{12.5f, "12.5"}, {217.0963f, "217.0963"}, {0.0f, "0"}, {-0.0f, "0"},
+                                    {20.0f, "20"}, {0.02f, "0.02"}, {100.15f, "100.15"}, {93.04125f, "93.04125"}})
+    EXPECT_EQ(generalText(value), text) << text;
 }
 
 TEST(Numbers, NoTextReadsInfOrNan) {
@@ -57,17 +56,6 @@ TEST(Numbers, NoTextReadsInfOrNan) {
   EXPECT_EQ(twoDecimals(-kInf), "-" + largest);
   EXPECT_EQ(generalText(kInf), "3.402823e+38");
   EXPECT_EQ(generalText(kNan), "0");
-}
-
-TEST(Numbers, GeneralTextOfAFloat) {
-  EXPECT_EQ(generalText(12.5f), "12.5");
-  EXPECT_EQ(generalText(217.0963f), "217.0963");
-  EXPECT_EQ(generalText(0.0f), "0");
-  EXPECT_EQ(generalText(-0.0f), "0");
-  EXPECT_EQ(generalText(20.0f), "20");
-  EXPECT_EQ(generalText(0.02f), "0.02");
-  EXPECT_EQ(generalText(100.15f), "100.15");
-  EXPECT_EQ(generalText(93.04125f), "93.04125");
 }
 
 TEST(Numbers, ColoursKeepRedInTheLowestByte) {

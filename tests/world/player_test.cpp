@@ -20,39 +20,44 @@ const char* const kNoMoney = "Sorry, you do not have enough money to afford this
 
 class PlayerTest : public ::testing::Test, protected testing::LonePlayer {
  protected:
-  PlayerTest() { player.setMoney(150.0f); }
   // Stables priced at their base: a first draw below one half changes nothing.
-  void priceStables(std::initializer_list<int> bases) {
+  PlayerTest() {
+    player.setMoney(150.0f);
     ScriptedRandom random;
     random.fallBackTo(0.0f);
-    std::size_t i = 0;
-    for (int base : bases) stables[i++].construct("Stable", static_cast<std::int16_t>(base), random);
+    for (std::size_t i = 0; i < stables.size(); ++i)
+      stables[i].construct("Stable", static_cast<std::int16_t>(std::array{50, 100, 200, 300, 500, 1000}[i]), random);
   }
 };
 
-TEST_F(PlayerTest, PaymentOfTheWholePurseIsAccepted) {
-  EXPECT_TRUE(player.cGainMoney(-150.0f));
-  EXPECT_EQ(view.money, "GBP 0.00");
-  EXPECT_EQ(view.moneyColour, kRed);
-  EXPECT_EQ(view.flowStep, -16);
-  EXPECT_EQ(view.gain, "GBP -150.00");
-  EXPECT_EQ(view.gainColour, kRed);
+TEST_F(PlayerTest, PaymentAboveThePurseIsRefusedLoudlyOrSilentlyAndTheWholePurseIsAccepted) {
+  EXPECT_FALSE(player.cGainMoney(-150.01f, true));
   EXPECT_TRUE(messenger.messages.empty());
-}
-
-TEST_F(PlayerTest, PaymentAboveThePurseIsRefusedLoudlyOrSilently) {
   EXPECT_FALSE(player.cGainMoney(-150.01f));
   EXPECT_EQ(messenger.last(), kNoMoney);
   EXPECT_EQ(player.Money(), 150.0f);
   EXPECT_EQ(view.fadesStarted, 0);
   EXPECT_TRUE(view.money.empty());
 
-  messenger.messages.clear();
-  EXPECT_FALSE(player.cGainMoney(-150.01f, true));
-  EXPECT_TRUE(messenger.messages.empty());
+  EXPECT_TRUE(player.cGainMoney(-150.0f));
+  EXPECT_EQ(view.money, "GBP 0.00");
+  EXPECT_EQ(view.moneyColour, kRed);
+  EXPECT_EQ(view.flowStep, -16);
+  EXPECT_EQ(view.gain, "GBP -150.00");
+  EXPECT_EQ(view.gainColour, kRed);
+  EXPECT_EQ(messenger.messages.size(), 1u);
 }
 
 TEST_F(PlayerTest, GainLabelShowsTheSumWhileThePurseShowsTheLastChange) {
+  // No change counts as a gain and restarts the fade.
+  player.gainMoney(0.0f);
+  EXPECT_EQ(player.Money(), 150.0f);
+  EXPECT_EQ(view.moneyColour, kGreen);
+  EXPECT_EQ(view.flowStep, 16);
+  EXPECT_EQ(view.gain, "GBP 0");
+  EXPECT_EQ(view.gainColour, kBlue);
+  EXPECT_EQ(view.fadesStarted, 1);
+
   player.gainMoney(100.0f);
   player.gainMoney(-30.0f);
   EXPECT_EQ(view.moneyColour, kRed);
@@ -62,16 +67,6 @@ TEST_F(PlayerTest, GainLabelShowsTheSumWhileThePurseShowsTheLastChange) {
   player.gainMoney(-70.0f);
   EXPECT_EQ(view.gain, "GBP 0");
   EXPECT_EQ(view.gainColour, kBlue);
-}
-
-TEST_F(PlayerTest, ZeroChangeCountsAsAGainAndRestartsTheFade) {
-  player.gainMoney(0.0f);
-  EXPECT_EQ(player.Money(), 150.0f);
-  EXPECT_EQ(view.moneyColour, kGreen);
-  EXPECT_EQ(view.flowStep, 16);
-  EXPECT_EQ(view.gain, "GBP 0");
-  EXPECT_EQ(view.gainColour, kBlue);
-  EXPECT_EQ(view.fadesStarted, 1);
 }
 
 TEST_F(PlayerTest, NegativePurseShowsTheSignFirstAndRefusesPayments) {
@@ -119,23 +114,20 @@ TEST_F(PlayerTest, CountersStopAt255AndSayBeforehandWhetherGoodsFit) {
 }
 
 TEST_F(PlayerTest, SellingClampsTheCountAndPaysNinetyPercent) {
-  priceStables({50, 100, 100, 300, 500, 1000});
   player.setMoney(1000.0f);
-  player.buyShares(2, 1);
-  player.buyShares(2, 1);
-  EXPECT_EQ(player.SharesAt(2), 2);
+  player.buyShares(1, 1);
+  player.buyShares(1, 1);
+  EXPECT_EQ(player.SharesAt(1), 2);
   EXPECT_EQ(player.Money(), 800.0f);
-
   std::int16_t howMany = 5;
-  EXPECT_TRUE(player.sellShares(2, howMany));
+  EXPECT_TRUE(player.sellShares(1, howMany));
   EXPECT_EQ(howMany, 2);
-  EXPECT_EQ(player.SharesAt(2), 0);
+  EXPECT_EQ(player.SharesAt(1), 0);
   EXPECT_FLOAT_EQ(player.Money(), 980.0f);
-  EXPECT_FALSE(player.sellShares(2, howMany));
+  EXPECT_FALSE(player.sellShares(1, howMany));
 }
 
 TEST_F(PlayerTest, BuyingWithoutMoneyOrBeyondTheCounterKeepsEverything) {
-  priceStables({50, 100, 200, 300, 500, 1000});
   EXPECT_TRUE(player.canBuyShares(5, 1));
   player.buyShares(5, 1);
   EXPECT_EQ(messenger.last(), kNoMoney);
@@ -152,7 +144,6 @@ TEST_F(PlayerTest, BuyingWithoutMoneyOrBeyondTheCounterKeepsEverything) {
 }
 
 TEST_F(PlayerTest, SaleIntoANegativePurseIsStillPaid) {
-  priceStables({50, 100, 200, 300, 500, 1000});
   player.buyShares(1, 1);
   player.gainMoney(-1000.0f);
   std::int16_t howMany = 1;
@@ -162,7 +153,6 @@ TEST_F(PlayerTest, SaleIntoANegativePurseIsStillPaid) {
 }
 
 TEST_F(PlayerTest, DividendsArePaidInOneChangeEvenWhenNothing) {
-  priceStables({50, 100, 200, 300, 500, 1000});
   player.evaluateShares();
   EXPECT_EQ(view.fadesStarted, 1);
   EXPECT_EQ(view.gain, "GBP 0");
