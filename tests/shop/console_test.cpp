@@ -37,42 +37,34 @@ struct Start : testing::GameWorld<ScriptedRandom> {
 
 class ConsoleTest : public ::testing::Test, protected Start {};
 
-// What a command leaves, from the start above.
-struct Effect {
-  float money;
-  int issues;
-  int dopings;
-  int papersOpened;
-  // What the banks window saw, in order.
-  std::string banks;
-};
-constexpr Effect kNothing{150.0f, 1, 0, 0, ""};
-
+// What a command leaves, from the start above: purse, issues, dopings, papers opened, and what
+// the banks window saw, in order.
 struct CommandCase {
   std::vector<std::string> spellings;
-  Effect effect;
+  float money;
+  int issues, dopings, papersOpened;
+  std::string banks;
 };
 
 const std::vector<CommandCase> kCommandTable = {
-    //                                                money   issues dopings read  banks window
-    {{"RICHIE", "richie", "Richie"},                 {1150.0f,  1,    0,     0,    ""}},
-    {{"!"},                                          {10150.0f, 101,  0,     0,    ""}},
-    {{"DRUGZ", "drugz", "DruGz"},                    {150.0f,   1,    1,     0,    ""}},
-    {{"NP", "np", "nP"},                             {150.0f,   0,    0,     1,    ""}},
-    {{"BUYNP", "buynp", "BuyNp"},                    {140.0f,   2,    0,     0,    ""}},
-    {{"BANK", "bank", "Bank"},                       {150.0f,   1,    0,     0,    "make show "}},
-    {{"NEXT BANK", "next bank", "Next Bank"},        {150.0f,   1,    0,     0,    "make select1 "}},
-    {{"PREV BANK", "prev bank", "pReV bAnK"},        {150.0f,   1,    0,     0,    "make "}},
+    {{"RICHIE", "richie", "Richie"}, 1150.0f, 1, 0, 0, ""},
+    {{"!"}, 10150.0f, 101, 0, 0, ""},
+    {{"DRUGZ", "drugz", "DruGz"}, 150.0f, 1, 1, 0, ""},
+    {{"NP", "np", "nP"}, 150.0f, 0, 0, 1, ""},
+    {{"BUYNP", "buynp", "BuyNp"}, 140.0f, 2, 0, 0, ""},
+    {{"BANK", "bank", "Bank"}, 150.0f, 1, 0, 0, "make show "},
+    {{"NEXT BANK", "next bank", "Next Bank"}, 150.0f, 1, 0, 0, "make select1 "},
+    {{"PREV BANK", "prev bank", "pReV bAnK"}, 150.0f, 1, 0, 0, "make "},
     // Before the banks window exists, it is made unseen on the first bank.
-    {{"BORROW", "borrow", "Borrow"},                 {200.0f,   1,    0,     0,    "make borrow0 "}},
-    {{"REPAY", "repay", "RePay"},                    {150.0f,   1,    0,     0,    "make repay0 "}},
-    {{"DEPOSIT", "deposit", "Deposit"},              {100.0f,   1,    0,     0,    "make deposit0 "}},
-    {{"PICK", "pick", "Pick"},                       {150.0f,   1,    0,     0,    "make pick0 "}},
+    {{"BORROW", "borrow", "Borrow"}, 200.0f, 1, 0, 0, "make borrow0 "},
+    {{"REPAY", "repay", "RePay"}, 150.0f, 1, 0, 0, "make repay0 "},
+    {{"DEPOSIT", "deposit", "Deposit"}, 100.0f, 1, 0, 0, "make deposit0 "},
+    {{"PICK", "pick", "Pick"}, 150.0f, 1, 0, 0, "make pick0 "},
     // Nothing but the whole command, exactly, is a command.
     {{"", " RICHIE", "RICHIE ", "richie\t", "NEXT  BANK", "NEXTBANK", " ", "RICH", "RICHIE!",
-      "NP NP", "bank\n"},                            kNothing},
+      "NP NP", "bank\n"}, 150.0f, 1, 0, 0, ""},
     // Only plain letters are raised: a dotless i is no I.
-    {{"rich\u0131e", "n\u00FCp"},                    kNothing},
+    {{"rich\u0131e", "n\u00FCp"}, 150.0f, 1, 0, 0, ""},
 };
 
 TEST_F(ConsoleTest, EachCommandInAnyCaseAndNothingElse) {
@@ -81,11 +73,11 @@ TEST_F(ConsoleTest, EachCommandInAnyCaseAndNothingElse) {
       SCOPED_TRACE("typed \"" + spelling + "\"");
       Start fresh;
       fresh.type(spelling);
-      EXPECT_FLOAT_EQ(fresh.player().Money(), c.effect.money);
-      EXPECT_EQ(fresh.player().newspapers(), c.effect.issues);
-      EXPECT_EQ(fresh.player().dopings(), c.effect.dopings);
-      EXPECT_EQ(fresh.view.paperOpened + fresh.view.paperReloaded, c.effect.papersOpened);
-      EXPECT_EQ(fresh.banks.log, c.effect.banks);
+      EXPECT_FLOAT_EQ(fresh.player().Money(), c.money);
+      EXPECT_EQ(fresh.player().newspapers(), c.issues);
+      EXPECT_EQ(fresh.player().dopings(), c.dopings);
+      EXPECT_EQ(fresh.view.paperOpened + fresh.view.paperReloaded, c.papersOpened);
+      EXPECT_EQ(fresh.banks.log, c.banks);
       EXPECT_TRUE(fresh.messenger.messages.empty()) << fresh.messenger.last();
     }
   }
@@ -99,80 +91,62 @@ TEST(ConsoleFuzz, MutatedLinesTakeEffectOrChangeNothing) {
   for (int i = 0; i < 2000; ++i) ASSERT_EQ(testing::consoleFault(inputs.next()), std::nullopt) << "input " << i;
 }
 
+// The bank chosen by hand before (-1: no window yet), the lines typed, and what the window saw.
 TEST_F(ConsoleTest, BankSelectionStaysWithinTheSixBanks) {
-  banks.choose(5);
-  type("next bank");
-  type("NEXT BANK");
-  EXPECT_EQ(banks.selected(), 5);
-  banks.choose(0);
-  type("Prev Bank");
-  EXPECT_EQ(banks.selected(), 0);
-  EXPECT_EQ(banks.log, "make ");
-
-  type("next bank");
-  type("prev bank");
-  EXPECT_EQ(banks.log, "make select1 select0 ");
+  struct Case {
+    int chosen;
+    std::vector<std::string> lines;
+    std::string log;
+  };
+  for (const Case& c : {Case{5, {"next bank", "NEXT BANK"}, ""}, Case{0, {"Prev Bank"}, ""},
+                        Case{-1, {"next bank", "prev bank"}, "make select1 select0 "}}) {
+    Start fresh;
+    fresh.banks.selected = c.chosen;
+    for (const std::string& line : c.lines) fresh.type(line);
+    EXPECT_EQ(fresh.banks.log, c.log) << c.chosen;
+    EXPECT_EQ(fresh.banks.selected, c.chosen < 0 ? 0 : c.chosen);
+  }
 }
 
 TEST_F(ConsoleTest, TwoStepsAlongTheListThenDepositAtTheThirdBank) {
   player().setMoney(1000.0f);
-  type("NEXT BANK");
-  type("NEXT BANK");
-  type("DEPOSIT");
+  for (const char* line : {"NEXT BANK", "NEXT BANK", "DEPOSIT"}) type(line);
   EXPECT_EQ(banks.log, "make select1 select2 deposit2 ");
   EXPECT_EQ(game.bank(2).YourDep(), 500.0f);
   EXPECT_EQ(game.bank(0).YourDep(), 0.0f);
   EXPECT_EQ(player().Money(), 500.0f);
-  EXPECT_FALSE(banks.shown);
 }
 
-// The gifts fill the counters up to 255 and never past it; the money of "!" comes regardless.
-TEST_F(ConsoleTest, GiftsStopAtTheCountersLimit) {
+// The gifts fill the counters up to 255 and never past it, the money of "!" coming regardless;
+// "BUYNP" is refused at the limit before it takes any money.
+TEST_F(ConsoleTest, GiftsAndPurchasesStopAtTheCountersLimit) {
+  const char* const kIssuesFull = "Sorry, you cannot keep more than 255 newspaper issues. Read some of yours first!";
   struct Case {
-    int issuesBefore;
-    int issuesAfter;
-  };
-  for (const Case c : {Case{154, 254}, Case{155, 255}, Case{156, 255}, Case{254, 255}, Case{255, 255}}) {
-    SCOPED_TRACE(c.issuesBefore);
-    Start fresh;
-    fresh.player().subscribe(c.issuesBefore - 1);
-    fresh.type("!");
-    EXPECT_EQ(fresh.player().newspapers(), c.issuesAfter);
-    EXPECT_EQ(fresh.player().Money(), 10150.0f);
-  }
-
-  for (int i = 0; i < 254; ++i) type("DRUGZ");
-  EXPECT_EQ(player().dopings(), 254);
-  type("DRUGZ");
-  EXPECT_EQ(player().dopings(), 255);
-  type("DRUGZ");
-  EXPECT_EQ(player().dopings(), 255);
-  EXPECT_TRUE(messenger.messages.empty());
-}
-
-TEST_F(ConsoleTest, BuyingAnIssueNearTheLimitAndWithTheLastPounds) {
-  struct Case {
-    int issuesBefore;
+    const char* line;
+    int issues, dopings;
     float purse;
-    int issuesAfter;
+    int issuesAfter, dopingsAfter;
     float purseAfter;
-    std::string message;
+    const char* message;
   };
   const std::vector<Case> cases = {
-      {253, 150.0f, 254, 140.0f, ""},
-      {254, 150.0f, 255, 140.0f, ""},
-      {255, 150.0f, 255, 150.0f,
-       "Sorry, you cannot keep more than 255 newspaper issues. Read some of yours first!"},
-      {0, 10.0f, 1, 0.0f, ""},
-      {0, 9.99f, 0, 9.99f, kNoMoney},
+      {"!", 154, 0, 150.0f, 254, 0, 10150.0f, ""},    {"!", 155, 0, 150.0f, 255, 0, 10150.0f, ""},
+      {"!", 156, 0, 150.0f, 255, 0, 10150.0f, ""},    {"!", 254, 0, 150.0f, 255, 0, 10150.0f, ""},
+      {"!", 255, 0, 150.0f, 255, 0, 10150.0f, ""},    {"drugz", 1, 253, 150.0f, 1, 254, 150.0f, ""},
+      {"drugz", 1, 254, 150.0f, 1, 255, 150.0f, ""},  {"drugz", 1, 255, 150.0f, 1, 255, 150.0f, ""},
+      {"buynp", 253, 0, 150.0f, 254, 0, 140.0f, ""},  {"buynp", 254, 0, 150.0f, 255, 0, 140.0f, ""},
+      {"buynp", 255, 0, 150.0f, 255, 0, 150.0f, kIssuesFull},
+      {"buynp", 0, 0, 10.0f, 1, 0, 0.0f, ""},         {"buynp", 0, 0, 9.99f, 0, 0, 9.99f, kNoMoney},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.issuesBefore);
+    SCOPED_TRACE(std::string(c.line) + " from " + std::to_string(c.issues) + "/" + std::to_string(c.dopings));
     Start fresh;
-    fresh.player().subscribe(c.issuesBefore - 1);
+    fresh.player().subscribe(c.issues - 1);
+    for (int i = 0; i < c.dopings; ++i) fresh.type("DRUGZ");
     fresh.player().setMoney(c.purse);
-    fresh.type("buynp");
+    fresh.type(c.line);
     EXPECT_EQ(fresh.player().newspapers(), c.issuesAfter);
+    EXPECT_EQ(fresh.player().dopings(), c.dopingsAfter);
     EXPECT_EQ(fresh.player().Money(), c.purseAfter);
     EXPECT_EQ(fresh.messenger.last(), c.message);
   }

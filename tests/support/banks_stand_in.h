@@ -20,7 +20,7 @@ class BanksStandIn final : public ConsoleBanks {
   int selectedBank() override { return touch(); }
   void selectBank(int index) override {
     touch();
-    selected_ = index;
+    selected = index;
     log += "select" + std::to_string(index) + ' ';
   }
   void borrow() override { bank("borrow").borrowLoan(); }
@@ -29,28 +29,21 @@ class BanksStandIn final : public ConsoleBanks {
   void pick() override { bank("pick").pick(); }
   void show() override {
     touch();
-    shown = true;
     log += "show ";
-  }
-
-  int selected() const { return selected_; }
-  // Sets the selection as the player would by hand, outside the console.
-  void choose(int index) {
-    touch();
-    selected_ = index;
   }
 
   // "make" when the window is made, then one word per action: "make select1 borrow1 ".
   std::string log;
-  bool shown = false;
+  // The bank chosen, -1 while there is no window; a test may set it as the player would by hand.
+  int selected = -1;
 
  private:
   int touch() {
-    if (selected_ < 0) {
-      selected_ = 0;
+    if (selected < 0) {
+      selected = 0;
       log += "make ";
     }
-    return selected_;
+    return selected;
   }
   Bank& bank(const char* action) {
     const int index = touch();
@@ -59,7 +52,6 @@ class BanksStandIn final : public ConsoleBanks {
   }
 
   std::array<Bank, kBankCount>& banks_;
-  int selected_ = -1;
 };
 
 }  // namespace gallox::testing
