@@ -42,13 +42,11 @@ constexpr int kJourneyMs = 1500;
 
 constexpr Colour kValueRed = rgb(255, 0, 0);
 
-QFont controlFont() { return designFont(QStringLiteral("Tahoma"), 7.8, true); }
 
 }  // namespace
 
 CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kToolWindowFlags),
       game_(game),
       pictures_(pictures),
       desk_(game),

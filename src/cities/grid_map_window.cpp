@@ -48,8 +48,7 @@ QPointF toPoint(MapPoint point) { return {point.x, point.y}; }
 }  // namespace
 
 GridMapWindow::GridMapWindow(Game& game, PictureStore& pictures, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kToolWindowFlags),
       game_(game),
       canvas_(kMapRect.size()),
       cmbCities_(new QComboBox(this)),

@@ -55,20 +55,18 @@ QPushButton* button(QWidget& window, const char* objectName, int column, int top
   return made;
 }
 
-QString shown(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
 BanksWindow::BanksWindow(BanksDesk& desk, PictureStore& pictures, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kToolWindowFlags),
       desk_(desk),
       pictures_(pictures) {
   setWindowTitle(QStringLiteral("Banks"));
   setFixedSize(kClientSize);
   pictures_.applyBackground(*this);
   // Set before the controls are made, so that every one of them takes it.
-  setFont(designFont(QStringLiteral("Tahoma"), 7.8, true));
+  setFont(controlFont());
 
   header_ = makeWindowHeader(QStringLiteral("Banks"), *this);
   bankChoose_ = new QComboBox(this);

@@ -56,7 +56,6 @@ QPushButton* button(QWidget& window, const char* objectName, const char* text, i
   return made;
 }
 
-QString shown(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -66,15 +65,14 @@ bool StockMarketWindow::enter(PictureStore& pictures, QWidget* from) {
 }
 
 StockMarketWindow::StockMarketWindow(StockDesk& desk, PictureStore& pictures, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kToolWindowFlags),
       desk_(desk),
       pictures_(pictures) {
   setWindowTitle(QStringLiteral("Stables Stock Market"));
   setFixedSize(kClientSize);
   pictures_.applyBackground(*this);
   // Set before the controls are made, so that every one of them takes it.
-  setFont(designFont(QStringLiteral("Tahoma"), 7.8, true));
+  setFont(controlFont());
 
   header_ = makeWindowHeader(QStringLiteral("Stock Market"), *this);
   imgStable_ = label(*this, "imgStable", QString(), kStableImage);

@@ -39,7 +39,6 @@ constexpr Colour kTipColour = 0x00000080;
 constexpr Colour kBlack = 0;
 constexpr float kCheatGift = 5000.0f;
 
-QRect pixels(QRect twips) { return twipRect(twips.x(), twips.y(), twips.width(), twips.height()); }
 
 void paintText(QLabel& label, Colour colour) {
   QPalette palette = label.palette();
@@ -90,7 +89,7 @@ QLabel* MainWindow::addLabel(QWidget& surface, const char* name, QRect twips, co
                              Qt::Alignment alignment, const QString& text) {
   auto* label = new QLabel(text, &surface);
   label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(pixels(twips));
+  label->setGeometry(twipRect(twips));
   label->setFont(font);
   label->setAlignment(alignment | Qt::AlignTop);
   paintText(*label, kBlack);
@@ -127,7 +126,7 @@ void MainWindow::buildControls(QWidget& surface) {
   // Nothing marks the hotspot: no picture, no tip, and moving over it leaves the tip alone.
   cheat_ = new ImageButton(-1, &surface);
   cheat_->setObjectName(QStringLiteral("cheat"));
-  cheat_->setGeometry(pixels(kCheat));
+  cheat_->setGeometry(twipRect(kCheat));
   cheat_->setMouseTracking(false);
   cheat_->setAttribute(Qt::WA_NoMousePropagation);
   connect(cheat_, &ImageButton::clicked, this, &MainWindow::cheatClicked);
@@ -137,7 +136,7 @@ void MainWindow::buildControls(QWidget& surface) {
                         ButtonRow::kTipHeight),
                   designFont(QStringLiteral("Trebuchet MS"), 9), Qt::AlignHCenter);
   paintText(*tip_, kTipColour);
-  gain_ = addLabel(surface, "gain", kGain, designFont(QStringLiteral("Tahoma"), 7.8, true),
+  gain_ = addLabel(surface, "gain", kGain, controlFont(),
                    Qt::AlignRight, QString::fromLatin1(MoneyFade::kRestingGain));
   lCurrentDate_ = addLabel(surface, "lCurrentDate", kDate, tahoma9Bold, Qt::AlignLeft);
   lCurrentMoney_ = addLabel(surface, "lCurrentMoney", kMoney,

@@ -27,7 +27,6 @@ constexpr Colour kTitleRed = rgb(255, 0, 0);
 constexpr Colour kDateBlue = rgb(0, 0, 128);
 constexpr Colour kPrint = rgb(0, 0, 0);
 
-QRect pixels(const QRect& twips) { return twipRect(twips.x(), twips.y(), twips.width(), twips.height()); }
 
 // The texts end each line with CR LF; a label breaks its lines at LF.
 QString printed(const std::string& text) {
@@ -37,8 +36,7 @@ QString printed(const std::string& text) {
 }  // namespace
 
 NewspaperWindow::NewspaperWindow(const News& news, PictureStore& pictures, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kToolWindowFlags),
       news_(news) {
   setWindowTitle(QString());
   setFixedSize(kClientSize);
@@ -53,7 +51,7 @@ NewspaperWindow::NewspaperWindow(const News& news, PictureStore& pictures, QWidg
   auto* newsback = new QLabel(this);
   newsback->setObjectName(QStringLiteral("newsback"));
   newsback->setPixmap(pictures.picture(QStringLiteral("newspaper_page.svg")));
-  newsback->move(pixels(QRect(kPageAt, QSize())).topLeft());
+  newsback->move(twipRect(QRect(kPageAt, QSize())).topLeft());
   newsback->resize(newsback->pixmap().size());
 
   QLabel* title = addLabel("Label1", kTitle, Qt::AlignHCenter);
@@ -70,7 +68,7 @@ NewspaperWindow::NewspaperWindow(const News& news, PictureStore& pictures, QWidg
 
   auto* img = new QLabel(this);
   img->setObjectName(QStringLiteral("img"));
-  img->setGeometry(pixels(kPicture));
+  img->setGeometry(twipRect(kPicture));
   img->setPixmap(pictures.picture(QStringLiteral("newspaper_city.svg"), img->size()));
 
   for (int i = 1; i <= kNewsItemCount; ++i) {
@@ -86,7 +84,7 @@ NewspaperWindow::NewspaperWindow(const News& news, PictureStore& pictures, QWidg
 QLabel* NewspaperWindow::addLabel(const char* name, const QRect& twips, Qt::Alignment alignment) {
   auto* label = new QLabel(this);
   label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(pixels(twips));
+  label->setGeometry(twipRect(twips));
   label->setAlignment(alignment | Qt::AlignTop);
   label->setWordWrap(true);
   return label;

@@ -19,26 +19,24 @@ constexpr QRect kNPsub(648, 1728, 2712, 228);
 
 constexpr Colour kHintRed = rgb(255, 0, 0);
 
-QRect pixels(const QRect& twips) { return twipRect(twips.x(), twips.y(), twips.width(), twips.height()); }
 
 }  // namespace
 
 ShopWindow::ShopWindow(ShopDesk& desk, PictureStore& pictures, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, kToolWindowFlags),
       desk_(desk),
       inf_(new QLabel(this)) {
   setWindowTitle(QStringLiteral("Shop"));
   setFixedSize(kClientSize);
   pictures.applyBackground(*this);
-  const QFont font = designFont(QStringLiteral("Tahoma"), 7.8, true);
+  const QFont font = controlFont();
   setFont(font);
   // Moving over the bare background clears the hint; the buttons set it.
   setMouseTracking(true);
 
   QLabel* header = makeWindowHeader(QStringLiteral("Shop"), *this);
   inf_->setObjectName(QStringLiteral("inf"));
-  inf_->setGeometry(pixels(kInf));
+  inf_->setGeometry(twipRect(kInf));
   inf_->setStyleSheet(textColourStyle(kHintRed));
   // The pointer over a label leaves the hint as it is.
   for (QLabel* label : {header, inf_}) label->setAttribute(Qt::WA_NoMousePropagation);
@@ -52,7 +50,7 @@ ShopWindow::ShopWindow(ShopDesk& desk, PictureStore& pictures, QWidget* parent)
 void ShopWindow::addButton(const QString& caption, const char* name, const QRect& twips,
                            ShopDesk::Goods goods) {
   auto* button = new QPushButton(caption, this);
-  styleGameButton(*button, QString::fromLatin1(name), pixels(twips));
+  styleGameButton(*button, QString::fromLatin1(name), twipRect(twips));
   button->setMouseTracking(true);
   button->installEventFilter(this);
   // A move over a button must not reach the window, which would clear the hint again.

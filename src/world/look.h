@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -36,6 +37,16 @@ void installFontSubstitutions();
 void installLook();
 
 QFont designFont(const QString& family, double pointSize, bool bold = false);
+// Tahoma 7.8 pt bold: the labels, lists and buttons of the game's smaller windows.
+inline QFont controlFont() { return designFont(QStringLiteral("Tahoma"), 7.8, true); }
+
+// A tool window of the main window: a title and a close box, no resizing, not in the task bar.
+inline constexpr Qt::WindowFlags kToolWindowFlags = Qt::Tool | Qt::CustomizeWindowHint |
+                                                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                                    Qt::MSWindowsFixedSizeDialogHint;
+
+// The model's texts as the windows show them.
+inline QString shown(const std::string& text) { return QString::fromStdString(text); }
 
 // Text in the given colour straight on the window's background picture.
 QString textColourStyle(Colour colour);

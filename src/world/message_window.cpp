@@ -24,7 +24,7 @@ MessageWindow::MessageWindow(const QString& text)
   setStyleSheet(QStringLiteral("gallox--MessageWindow { background-color: rgb(131, 193, 70); }"));
   setAttribute(Qt::WA_StyledBackground);
 
-  const QFont font = designFont(QStringLiteral("Tahoma"), 7.8, true);
+  const QFont font = controlFont();
   label_->setFont(font);
   label_->setAlignment(Qt::AlignCenter);
   label_->setWordWrap(true);
