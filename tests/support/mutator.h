@@ -46,13 +46,10 @@ class Mutator {
   void mutate(std::string& text) {
     const std::size_t at = below(text.size() + 1);
     switch (below(4)) {
-      case 0:
-        if (at < text.size()) text[at] = static_cast<char>(text[at] ^ (1 << below(8)));
-        break;
+      case 0: if (at < text.size()) text[at] = static_cast<char>(text[at] ^ (1 << below(8))); break;
       case 1: text.insert(at, piece()); break;
       case 2: text.erase(at, 1 + below(16)); break;
-      default:
-        text.insert(below(text.size() + 1), text.substr(at, 1 + below(64)));
+      default: text.insert(below(text.size() + 1), text.substr(at, 1 + below(64)));
     }
   }
 

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <initializer_list>
+#include <optional>
 
 #include "world/random_source.h"
 
@@ -20,14 +21,12 @@ class ScriptedRandom final : public RandomSource {
   void add(std::initializer_list<float> draws) { draws_.insert(draws_.end(), draws); }
   void repeat(float draw, int times) { draws_.insert(draws_.end(), static_cast<std::size_t>(times), draw); }
   // Once the script runs out, every further draw gives this number.
-  void fallBackTo(float draw) { fallback_ = draw; hasFallback_ = true; }
+  void fallBackTo(float draw) { fallback_ = draw; }
 
   float next() override {
     ++drawn_;
-    if (draws_.empty()) {
-      if (!hasFallback_) ADD_FAILURE() << "the script of draws ran out at draw " << drawn_;
-      return fallback_;
-    }
+    if (draws_.empty() && !fallback_) ADD_FAILURE() << "the script of draws ran out at draw " << drawn_;
+    if (draws_.empty()) return fallback_.value_or(0.0f);
     const float draw = draws_.front();
     draws_.pop_front();
     return draw;
@@ -38,8 +37,7 @@ class ScriptedRandom final : public RandomSource {
 
  private:
   std::deque<float> draws_;
-  float fallback_ = 0.0f;
-  bool hasFallback_ = false;
+  std::optional<float> fallback_;
   int drawn_ = 0;
 };
 

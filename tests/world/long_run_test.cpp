@@ -19,8 +19,6 @@
 namespace gallox {
 namespace {
 
-constexpr int kMonths = 3000;
-
 class LongRun : public ::testing::Test, protected testing::GameWorld<ClockRandomSource> {
  protected:
   LongRun() : GameWorld(20100101u) { start(); }
@@ -67,8 +65,7 @@ class LongRun : public ::testing::Test, protected testing::GameWorld<ClockRandom
     const int horse = any(race.horseCount());
     for (int doses = any(9); doses > 0; --doses) race.dope(horse);
     if (race.setBet(std::to_string(any(1600)), horse).outcome == RaceMeeting::Bet::Taken)
-      for (int ticks = 0; !race.tick() && ticks < 100000; ++ticks) {
-      }
+      for (int ticks = 0; !race.tick() && ticks < 100000; ++ticks) continue;
     race.policeCheck();
     TravelDesk::finishMeeting(game, *meeting);
   }
@@ -82,12 +79,10 @@ class LongRun : public ::testing::Test, protected testing::GameWorld<ClockRandom
           !std::isfinite(b.YourDep()) || b.CurDep() < 0.0f || b.YourLoan() < 0.0f ||
           b.YourLoan() > 10.0f * b.DDStep())
         return b.BankName();
-    for (int s = 0; s < kStableCount; ++s) {
-      const Stable& stable = game.stable(s);
-      if (!std::isfinite(stable.SharePrice()) || !(stable.SharePrice() > 0.0f) ||
-          !std::isfinite(stable.DivPrice()) || p.SharesAt(s) < 0)
-        return stable.Name();
-    }
+    for (int s = 0; s < kStableCount; ++s)
+      if (const Stable& t = game.stable(s); !std::isfinite(t.SharePrice()) || !(t.SharePrice() > 0.0f) ||
+                                            !std::isfinite(t.DivPrice()) || p.SharesAt(s) < 0)
+        return t.Name();
     return {};
   }
 
@@ -96,7 +91,7 @@ class LongRun : public ::testing::Test, protected testing::GameWorld<ClockRandom
 };
 
 TEST_F(LongRun, ThreeThousandMonthsOfRandomPlayStayFiniteAndInRange) {
-  for (int month = 0; month < kMonths; ++month) {
+  for (int month = 0; month < 3000; ++month) {
     for (int actions = any(6); actions > 0; --actions) act();
     const GameMonth before = player().CurrentDate();
     game.nextMonth();
