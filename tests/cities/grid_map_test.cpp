@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <vector>
 
 #include "support/game_tables.h"
@@ -13,12 +14,6 @@ namespace {
 
 using namespace testing;
 using Links = std::array<std::uint8_t, kVehicleCount>;
-
-std::vector<int> allCities() {
-  std::vector<int> cities;
-  for (int city = 0; city < kCityCount; ++city) cities.push_back(city);
-  return cities;
-}
 
 TEST(GridMap, CitiesArePlacedOnTheStartingSpotAndLeaveTheList) {
   GridMap map;
@@ -65,37 +60,27 @@ TEST(GridMap, AllFourteenCitiesFillTheMapAndClearEmptiesIt) {
   map.clear();
   EXPECT_TRUE(map.nodes().empty());
   EXPECT_EQ(map.dragged(), GridMap::kNoNode);
-  EXPECT_EQ(map.unplaced(), allCities());
+  std::vector<int> allCities(kCityCount);
+  std::iota(allCities.begin(), allCities.end(), 0);
+  EXPECT_EQ(map.unplaced(), allCities);
   ASSERT_TRUE(map.addCity(kYeovil, {}));
   EXPECT_EQ(map.nodes()[0].links[0], (Links{0, 0, 0, 0})) << "nothing left of the old map";
 }
 
-struct HitCase {
-  float dx;
-  float dy;
-  bool hit;
-};
-
-class HitArea : public ::testing::TestWithParam<HitCase> {};
-
-TEST_P(HitArea, EdgesAreOutside) {
-  const HitCase& c = GetParam();
+TEST(GridMap, TheHitAreasEdgesAreOutside) {
+  struct Case { float dx, dy; bool hit; };
+  const Case cases[] = {{0, 0, true},     {-35, 5, false}, {-34.5f, 5, true}, {100, 5, false},
+                        {99.5f, 5, true}, {5, -2, false},  {5, -1.5f, true},  {5, 20, false},
+                        {5, 19.5f, true},
+                        {-8, 12, true},     // the bus square
+                        {-28, 12, true},    // the airplane square
+                        {-38, 12, false}};  // the ship square
   MapNode node;
   node.X = 200;
   node.Y = 150;
-  EXPECT_EQ(GridMap::hits(node, node.X + c.dx, node.Y + c.dy), c.hit)
-      << "at " << c.dx << ", " << c.dy << " from the anchor";
+  for (const Case& c : cases)
+    EXPECT_EQ(GridMap::hits(node, node.X + c.dx, node.Y + c.dy), c.hit) << "at " << c.dx << ", " << c.dy;
 }
-
-INSTANTIATE_TEST_SUITE_P(Edges, HitArea,
-                         ::testing::Values(HitCase{0, 0, true}, HitCase{-35, 5, false},
-                                           HitCase{-34.5f, 5, true}, HitCase{100, 5, false},
-                                           HitCase{99.5f, 5, true}, HitCase{5, -2, false},
-                                           HitCase{5, -1.5f, true}, HitCase{5, 20, false},
-                                           HitCase{5, 19.5f, true},
-                                           HitCase{-8, 12, true},     // the bus square
-                                           HitCase{-28, 12, true},    // the airplane square
-                                           HitCase{-38, 12, false}));  // the ship square
 
 TEST(GridMap, APressPicksTheNewestNodeUnderThePointer) {
   GridMap map;

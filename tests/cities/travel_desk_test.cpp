@@ -118,13 +118,7 @@ TEST_F(TravelDeskTest, EnteringChargesTheFeeOnceAMonth) {
   EXPECT_TRUE(desk.enterMeeting().has_value()) << "a new month opens the meeting again";
 }
 
-struct RefusalCase {
-  int city;
-  bool finished;
-  bool races;
-  float purse;
-  const char* message;
-};
+struct RefusalCase { int city; bool finished, races; float purse; const char* message; };
 
 class EntranceRefusal : public TravelDeskTest, public ::testing::WithParamInterface<RefusalCase> {
  protected:

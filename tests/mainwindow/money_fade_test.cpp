@@ -35,10 +35,7 @@ class MoneyFadeTest : public ::testing::Test, protected testing::LonePlayer {
 };
 
 TEST_F(MoneyFadeTest, GainAndLossFadeToBlackInSixteenTicks) {
-  struct Case {
-    float amount;
-    std::vector<Colour> colours;
-  };
+  struct Case { float amount; std::vector<Colour> colours; };
   const Case cases[] = {
       // Green steps are 17, so the first tick repeats pure green.
       {25.0f, {0xFF00, 0xEE00, 0xDD00, 0xCC00, 0xBB00, 0xAA00, 0x9900, 0x8800, 0x7700, 0x6600,

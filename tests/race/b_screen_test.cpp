@@ -51,8 +51,7 @@ class BScreenTest : public QObject {
 
   void init() {
     track = gradientTrack();
-    view = PictureArea{QImage(kView, QImage::Format_RGB32), designFont(QStringLiteral("Trebuchet MS"), 7.8),
-                       Qt::black};
+    view = PictureArea{QImage(kView, QImage::Format_RGB32), designFont(QStringLiteral("Trebuchet MS"), 7.8), Qt::black};
     scr = BScreen();
     scr.Setup(view, track, track.width(), track.height());
   }
@@ -68,9 +67,6 @@ class BScreenTest : public QObject {
 
   void spriteShowsWhereItsMaskIsBlackAndIsClippedAtTheViewsEdges() {
     const MaskedSprite horse = smallHorse();
-    QCOMPARE(horse.mask.pixel(0, 0), qRgb(255, 255, 255));
-    QCOMPARE(horse.sprite.pixel(0, 0), qRgb(0, 0, 0));
-    QCOMPARE(horse.mask.pixel(1, 0), qRgb(0, 0, 0));
     scroll(10);
     scr.Blit(horse.sprite, horse.mask, 30, 5);
     QCOMPARE(view.image.pixel(20, 5), qRgb(30, 5, 200));
@@ -121,11 +117,10 @@ class BScreenTest : public QObject {
     scr.Echo(40, 10, QStringLiteral("1."));
     QVERIFY(differs(view.image, black, QRect(30, 10, 12, 12)));
     bool red = false;
-    for (int x = 30; x < 42; ++x)
-      for (int y = 10; y < 22; ++y) {
-        const QRgb pixel = view.image.pixel(x, y);
-        red = red || (qRed(pixel) > 200 && qGreen(pixel) < 60);
-      }
+    for (int i = 0; i < 12 * 12; ++i) {
+      const QRgb pixel = view.image.pixel(30 + i % 12, 10 + i / 12);
+      red = red || (qRed(pixel) > 200 && qGreen(pixel) < 60);
+    }
     QVERIFY(red);
 
     // Back in black and plain, the text looks as it did at first.

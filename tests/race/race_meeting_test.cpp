@@ -33,17 +33,10 @@ class RaceMeetingTest : public ::testing::Test, protected testing::LonePlayer {
     random.add({kPoliceAway});
     meeting.nextRace();
   }
-  void giveDopings(int n) {
-    for (int i = 0; i < n; ++i) player.buyDoping();
-  }
-  void bet(const char* stake, int horse) {
-    ASSERT_EQ(meeting.setBet(stake, horse).outcome, RaceMeeting::Bet::Taken);
-  }
+  void giveDopings(int n) { for (int i = 0; i < n; ++i) player.buyDoping(); }
+  void bet(const char* stake, int horse) { ASSERT_EQ(meeting.setBet(stake, horse).outcome, RaceMeeting::Bet::Taken); }
   // Runs the race with the step draws already scripted, then to its end.
-  void runToEnd() {
-    for (int ticks = 0; !meeting.tick() && ticks < 1000; ++ticks) {
-    }
-  }
+  void runToEnd() { for (int ticks = 0; !meeting.tick() && ticks < 1000; ++ticks) continue; }
   // One column of the field: each horse's place, or which horse it is.
   template <typename Field>
   std::vector<int> each(Field RaceEntry::*column) const {
@@ -72,11 +65,11 @@ TEST_F(RaceMeetingTest, FiveHorseFieldHasItsOddsAndPlaceFactorAndPaysTheSecondPl
   enter({kSnoopey, kStSupersson, kMalcolmZ, kNonpareil, kBrendan});
   // The fastest and slowest of the field run 0.6 and 1.4.
   EXPECT_NEAR(meeting.placeFactor(), 0.65465f, 5e-6f);
-  const std::array<float, 5> odds = {3.3162f, 2.1495f, 4.9821f, 1.3484f, 6.9157f};
-  const std::array<const char*, 5> shown = {"3.3:1", "2.1:1", "5.0:1", "1.3:1", "6.9:1"};
+  const std::vector<std::pair<float, const char*>> odds = {
+      {3.3162f, "3.3:1"}, {2.1495f, "2.1:1"}, {4.9821f, "5.0:1"}, {1.3484f, "1.3:1"}, {6.9157f, "6.9:1"}};
   for (int i = 0; i < 5; ++i) {
-    EXPECT_NEAR(meeting.field()[static_cast<std::size_t>(i)].rate, odds[static_cast<std::size_t>(i)], 5e-5f);
-    EXPECT_EQ(meeting.rateText(i), shown[static_cast<std::size_t>(i)]);
+    EXPECT_NEAR(meeting.field()[static_cast<std::size_t>(i)].rate, odds[static_cast<std::size_t>(i)].first, 5e-5f);
+    EXPECT_EQ(meeting.rateText(i), odds[static_cast<std::size_t>(i)].second);
   }
 
   bet("100", 0);
@@ -103,14 +96,12 @@ TEST_F(RaceMeetingTest, FieldDrawsAgainUntilEveryHorseIsNew) {
 TEST_F(RaceMeetingTest, MeetingCountsItsRacesAndEndsAfterTheLast) {
   meeting.sendData(2, "Exeter", 3);
   EXPECT_EQ(meeting.infoText(), "Race 0/2 in Exeter");
-  random.add({pickOf(1), pickOf(2), pickOf(3), kPoliceAway});
-  meeting.nextRace();
-  EXPECT_EQ(meeting.infoText(), "Race 1/2 in Exeter");
-  EXPECT_FALSE(meeting.meetingOver());
-  random.add({pickOf(4), pickOf(5), pickOf(6), kPoliceAway});
-  meeting.nextRace();
-  EXPECT_EQ(meeting.infoText(), "Race 2/2 in Exeter");
-  EXPECT_TRUE(meeting.meetingOver());
+  for (int race = 1; race <= 2; ++race) {
+    random.add({pickOf(3 * race - 2), pickOf(3 * race - 1), pickOf(3 * race), kPoliceAway});
+    meeting.nextRace();
+    EXPECT_EQ(meeting.infoText(), "Race " + std::to_string(race) + "/2 in Exeter");
+    EXPECT_EQ(meeting.meetingOver(), race == 2);
+  }
   const int drawnBefore = random.drawn();
   meeting.nextRace();
   EXPECT_EQ(random.drawn(), drawnBefore);
@@ -151,13 +142,7 @@ TEST(StakeTextTest, MutatedStakesAreTakenWithinTheLimitsOrRefusedWithoutAChange)
 TEST_F(RaceMeetingTest, StakesAreCheckedInOrder) {
   enter({kLord, kPriest, kBlaster, kLuckyStrike});
   player.setMoney(1000.0f);
-  struct Case {
-    const char* stake;
-    int horse;
-    RaceMeeting::Bet outcome;
-    const char* message;
-    bool focusStake;
-  };
+  struct Case { const char* stake; int horse; RaceMeeting::Bet outcome; const char* message; bool focusStake; };
   using enum RaceMeeting::Bet;
   const std::vector<Case> refusals = {
       {"", 0, Refused, "You placed no bet!", false},
@@ -223,14 +208,7 @@ TEST_F(RaceMeetingTest, DopingNeedsADopingAndOverdosesAtTheSeventh) {
 }
 
 TEST(HorseStepTest, StepsFollowTheDrawTheSpeedAndTheDoses) {
-  struct Case {
-    float speedExp;
-    int doses;
-    std::vector<float> draws;
-    int step;
-    int faultsBefore;
-    int faultsAfter;
-  };
+  struct Case { float speedExp; int doses; std::vector<float> draws; int step, faultsBefore, faultsAfter; };
   const std::vector<Case> cases = {
       {1.0f, 0, {0.55f}, 5, 0, 0},
       {0.5f, 0, {0.25f}, 5, 0, 0},
@@ -376,11 +354,7 @@ TEST_F(RaceMeetingTest, OverdoseDuringTheRaceTakesOnlyThatHorseOut) {
 }
 
 TEST_F(RaceMeetingTest, PoliceFineDopersOnlyWhenTheDrawIsAgainstThem) {
-  struct Case {
-    int dopings;
-    float draw;
-    bool caught;
-  };
+  struct Case { int dopings; float draw; bool caught; };
   // 0.882^n: 0.882, 0.778, 0.686.
   const std::vector<Case> cases = {{0, 0.9999f, false}, {1, 0.8821f, true}, {1, 0.8819f, false},
                                    {2, 0.7779f, false}, {2, 0.7780f, true}, {3, 0.99f, true}};
@@ -398,11 +372,9 @@ TEST_F(RaceMeetingTest, PoliceFineDopersOnlyWhenTheDrawIsAgainstThem) {
     EXPECT_EQ(meeting.dopesUsed(), 0);
     const int fine = c.caught ? 150 * c.dopings : 0;
     EXPECT_EQ(player.Money(), 100.0f - static_cast<float>(fine));
-    if (c.caught)
-      EXPECT_EQ(police.message, "Police has caught you and you were fined GBP " + std::to_string(fine) +
-                                    " for using dopings.");
-    else
-      EXPECT_TRUE(police.message.empty());
+    EXPECT_EQ(police.message, c.caught ? "Police has caught you and you were fined GBP " + std::to_string(fine) +
+                                             " for using dopings."
+                                       : "");
   }
 }
 

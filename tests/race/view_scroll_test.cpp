@@ -14,16 +14,10 @@ namespace {
 constexpr int kTrackW = 800, kTrackH = 386, kViewW = 698, kViewH = 386;
 
 // A drag to (x, y), or letting go.
-struct Move {
-  int x, y;
-};
+struct Move { int x, y; };
 constexpr Move kLetGo{INT_MIN, 0};
 
-struct DragCase {
-  const char* what;
-  std::vector<Move> moves;
-  int scrollX;
-};
+struct DragCase { const char* what; std::vector<Move> moves; int scrollX; };
 
 TEST(ViewScroll, DragsMoveTheViewFromTheirAnchorWithinTheTrack) {
   const std::vector<DragCase> cases = {
@@ -56,12 +50,11 @@ TEST(ViewScroll, SetupForgetsTheScrollAndTheDrag) {
 
   // A track no larger than the view never scrolls.
   scroll.setup(600, 300, kViewW, kViewH);
-  scroll.drag(0, 0);
-  scroll.drag(400, 400);
-  EXPECT_EQ(scroll.scrollX(), 0);
-  EXPECT_EQ(scroll.scrollY(), 0);
-  scroll.drag(-400, -400);
-  EXPECT_EQ(scroll.scrollX(), 0);
+  for (const Move& m : {Move{0, 0}, Move{400, 400}, Move{-400, -400}}) {
+    scroll.drag(m.x, m.y);
+    EXPECT_EQ(scroll.scrollX(), 0);
+    EXPECT_EQ(scroll.scrollY(), 0);
+  }
 }
 
 TEST(ViewScroll, SizesRoundHalvesToEven) {
