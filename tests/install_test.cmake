@@ -1,8 +1,7 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: The Gallox Sprintz developers
 # Installs the build into a fresh prefix and starts the game from there: it must find its route
-# file and keep running, and the menu entry and
-# its icon must be where a desktop looks for them.
+# file and keep running, and the menu entry and its icon must be where a desktop looks for them.
 #   cmake -DBUILD=<build folder> -DPREFIX=<empty folder> -P install_test.cmake
 
 file(REMOVE_RECURSE "${PREFIX}")

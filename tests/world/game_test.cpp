@@ -36,12 +36,7 @@ TEST_F(GameTest, StartUpBuildsTheWorldAndDrawsInItsFixedOrder) {
   random.add({5.5f / 18, 0.0f, 0.0f, 0.0f});  // items: Linux, then hooligans
   start();
   EXPECT_EQ(random.left(), 0u);
-
-  EXPECT_EQ(view.money, "GBP 150.00");
-  EXPECT_EQ(view.location, "London");
-  EXPECT_EQ(view.date, "January 2010");
   EXPECT_EQ(game.player().Money(), 150.0f);
-
   EXPECT_EQ(game.stable(0).SharePrice(), 60.0f);
   EXPECT_EQ(game.stable(5).SharePrice(), 1000.0f);
   EXPECT_TRUE(game.RPs()[kLondon].IsRace());
@@ -52,17 +47,13 @@ TEST_F(GameTest, StartUpBuildsTheWorldAndDrawsInItsFixedOrder) {
   EXPECT_EQ(game.news().newsDate(), (GameMonth{2010, 1}));
 }
 
-TEST_F(GameTest, HorsesRunFromTheSlowestToTheFastest) {
+TEST_F(GameTest, ABrokenRouteFileStopsTheStartAndHorsesRunFromTheSlowestToTheFastest) {
   random.fallBackTo(0.0f);
+  EXPECT_THROW(game.startUp("/nonexistent/cons.htx"), WorldError);
   start();
   for (std::size_t i = 1; i < game.horses().size(); ++i)
     EXPECT_LE(game.horses()[i].speedExp, game.horses()[i - 1].speedExp) << game.horses()[i].name;
   EXPECT_EQ(game.bank(5).DebtInt(), 0.06f) << "rates are the floats nearest their decimals";
-}
-
-TEST_F(GameTest, BrokenRouteFileStopsTheStart) {
-  random.fallBackTo(0.0f);
-  EXPECT_THROW(game.startUp("/nonexistent/cons.htx"), WorldError);
 }
 
 TEST_F(GameTest, MonthCycleRunsBanksParksDividendsStablesAndNewsInOrder) {
@@ -90,7 +81,6 @@ TEST_F(GameTest, MonthCycleRunsBanksParksDividendsStablesAndNewsInOrder) {
   game.nextMonth();
   EXPECT_EQ(random.left(), 0u);
 
-  EXPECT_EQ(view.date, "February 2010");
   EXPECT_FLOAT_EQ(player.Money() - before, -14.0f + 5.0f);
   EXPECT_FLOAT_EQ(game.bank(1).CurDep(), 200.3f);
   EXPECT_EQ(view.fadesStarted, fades + 7) << "six banks and the dividend each pass a change";

@@ -11,16 +11,12 @@ namespace {
 
 using testing::ScriptedRandom;
 
-TEST(RacePark, StoresWholeNumbersEvenly) {
+TEST(RacePark, StoresWholeNumbersEvenlyAndARaceMonthDrawsTwiceAndCountsFromOne) {
   RacePark park;
   park.setAtOnce(6.5, 7.5, 8.5, 15, 20);
   EXPECT_EQ(park.Probability(), 6);
   EXPECT_EQ(park.MaxRaces(), 8);
   EXPECT_EQ(park.MaxHorses(), 8);
-}
-
-TEST(RacePark, RaceMonthDrawsTwiceAndCountsFromOne) {
-  RacePark park;
   park.setAtOnce(70, 7, 8, 15, 20);
   ScriptedRandom random{0.70f, 0.99f, 0.0f, 0.0f};
   park.generateMonth(random);
