@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
-// The shop, the newspaper and the console, played through the main window: the price hint under
-// the pointer and the purchases on the purse; each reading of the paper filling its one window
-// in the corner; and the console's boxes, one after another, each line carried out at once until
-// the player enters nothing or cancels, its bank commands working the banks window hidden or shown.
+// The shop, the newspaper and the console, played through the main window. The desks' tests hold
+// the prices, limits and commands; here what the windows add: hints, counters, the paper's one
+// window, and the console's boxes working the banks window hidden or shown.
 
-#include <QAction>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QtTest>
@@ -64,9 +62,9 @@ class ShopRoadTest : public QObject {
     QString title, prompt, offered, purse;
   };
   std::vector<Box> boxes_;
-  std::size_t linesLeft_ = 0;
 
-  // Types each line into its box and presses Enter; a null line cancels its box instead.
+  // Types each line into its box and presses Enter; a null line cancels its box instead. The
+  // loop must end after the last line, leaving no box waiting.
   void typeIntoConsole(std::deque<QString> lines) {
     boxes_.clear();
     ModalWatch watch([&](QWidget* modal) {
@@ -85,12 +83,7 @@ class ShopRoadTest : public QObject {
       QTest::keyClick(typed, Qt::Key_Return);
     });
     world_->click("cons");
-    linesLeft_ = lines.size();
-  }
-  // The loop ended after the last line, and no box is left waiting.
-  void loopEndedAfter(std::size_t boxes) {
-    QCOMPARE(boxes_.size(), boxes);
-    QCOMPARE(linesLeft_, std::size_t{0});
+    QVERIFY(lines.empty());
     QVERIFY(!QApplication::activeModalWidget());
   }
 
@@ -102,20 +95,17 @@ class ShopRoadTest : public QObject {
 
   void theShopOpensOnceTickedWithAHintThatFollowsThePointer() {
     openShop();
-    QVERIFY(world_->ticked("mnuShop"));
     QCOMPARE(hint(), QString());
     ShopWindow* first = shop();
     QTest::keyClick(&main(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(shop(), first);
     QVERIFY(world_->ticked("mnuShop"));
 
-    QTest::mouseMove(shopButton("readN"));
-    QCOMPARE(hint(), QStringLiteral("GBP 10"));
     // Straight from one button onto the next: the price changes without going blank.
-    QTest::mouseMove(shopButton("buyDoping"));
-    QCOMPARE(hint(), QStringLiteral("GBP 35"));
-    QTest::mouseMove(shopButton("NPsub"));
-    QCOMPARE(hint(), QStringLiteral("GBP 80"));
+    for (const auto& [button, price] : {std::pair{"readN", "GBP 10"}, {"buyDoping", "GBP 35"}, {"NPsub", "GBP 80"}}) {
+      QTest::mouseMove(shopButton(button));
+      QCOMPARE(hint(), QString::fromLatin1(price));
+    }
     // The labels leave it; the bare background clears it.
     QTest::mouseMove(&control(*shop(), "header"));
     QTest::mouseMove(&control(*shop(), "inf"));
@@ -138,7 +128,6 @@ class ShopRoadTest : public QObject {
     click(*shop(), "readN");
     QCOMPARE(world_->purse(), QStringLiteral("GBP 140.00"));
     QCOMPARE(control<QLabel>(main(), "lCurrentMoney").palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QCOMPARE(main().flowStep(), std::int16_t{-16});
     QCOMPARE(world_->shown("NPs"), QStringLiteral("1"));
     click(*shop(), "buyDoping");
     QCOMPARE(world_->purse(), QStringLiteral("GBP 105.00"));
@@ -147,8 +136,7 @@ class ShopRoadTest : public QObject {
 
     world_->player().subscribe(249);
     click(*shop(), "NPsub");
-    QCOMPARE(world_->messenger.last(),
-             std::string("Sorry, you cannot keep more than 255 newspaper issues. Read some of yours first!"));
+    QCOMPARE(world_->messenger.messages.size(), std::size_t{1});
     QCOMPARE(world_->shown("NPs"), QStringLiteral("250"));
     QCOMPARE(world_->purse(), QStringLiteral("GBP 105.00"));
     QVERIFY(shop()->isVisible());
@@ -159,11 +147,8 @@ class ShopRoadTest : public QObject {
     world_->player().subscribe(3);
     world_->click("cmdNP");
     QCOMPARE(world_->shown("NPs"), QStringLiteral("2"));
-    QVERIFY(paper() && paper()->isVisible());
-    QVERIFY(world_->ticked("mnuNP"));
+    QVERIFY(paper() && paper()->isVisible() && world_->ticked("mnuNP"));
     QCOMPARE(paper()->pos(), QPoint(0, 0));
-    QCOMPARE(shownText(*paper(), "Label1"), QStringLiteral("The Gallox Herald"));
-    QCOMPARE(shownText(*paper(), "header0"), QStringLiteral("Horse Races in England"));
     QVERIFY(!world_->game.news().raceNews().empty());
     showsTheIssueOf(QStringLiteral("January 2010"));
 
@@ -178,7 +163,6 @@ class ShopRoadTest : public QObject {
     world_->choose("mnuNP");
     QCOMPARE(paper(), first);
     QCOMPARE(world_->shown("NPs"), QStringLiteral("1"));
-    QVERIFY(world_->ticked("mnuNP"));
     QCOMPARE(first->pos(), QPoint(0, 0));
     showsTheIssueOf(QStringLiteral("February 2010"));
 
@@ -186,14 +170,13 @@ class ShopRoadTest : public QObject {
     closeWindow(paper());
     QVERIFY(!paper() && !world_->ticked("mnuNP"));
     world_->click("cmdNP");
-    QVERIFY(paper() && paper()->isVisible());
-    QVERIFY(world_->ticked("mnuNP"));
+    QVERIFY(paper() && paper()->isVisible() && world_->ticked("mnuNP"));
     QCOMPARE(world_->shown("NPs"), QStringLiteral("0"));
   }
 
   void consoleGiftThenTheBanksShownWithoutTheTick() {
     typeIntoConsole({"richie", "bank", ""});
-    loopEndedAfter(3);
+    QCOMPARE(boxes_.size(), std::size_t{3});
     for (const Box& box : boxes_) {
       QCOMPARE(box.title, QStringLiteral("GALX Consolev0.3b"));
       QCOMPARE(box.prompt, QStringLiteral("Enter you command here"));
@@ -202,23 +185,24 @@ class ShopRoadTest : public QObject {
     QCOMPARE(boxes_[1].purse, QStringLiteral("GBP 1150.00"));
     QCOMPARE(world_->purse(), QStringLiteral("GBP 1150.00"));
     QVERIFY(banks() && banks()->isVisible());
-    QVERIFY(!world_->ticked("mnuBanks"));
-    QVERIFY(!main().banksWindowOpen());
+    QVERIFY(!world_->ticked("mnuBanks") && !main().banksWindowOpen());
   }
 
+  // The paper read from the console opens its window with the tick; the banks stay hidden.
   void consoleBankCommandsWorkTheHiddenWindowOnTheBankChosenThere() {
     world_->click("cheat");
-    typeIntoConsole({"BORROW", "next bank", "Next Bank", "deposit", QString()});
-    loopEndedAfter(5);
+    typeIntoConsole({"BORROW", "next bank", "Next Bank", "deposit", "!", "Np", "nonsense", QString()});
     QVERIFY(banks() && !banks()->isVisible());
     QCOMPARE(world_->game.bank(0).YourLoan(), 50.0f);
     QCOMPARE(world_->game.bank(2).YourDep(), 500.0f);
-    QCOMPARE(world_->purse(), QStringLiteral("GBP 4700.00"));
+    QCOMPARE(world_->purse(), QStringLiteral("GBP 14700.00"));
+    QCOMPARE(world_->shown("NPs"), QStringLiteral("99"));
+    QVERIFY(paper() && paper()->isVisible() && world_->ticked("mnuNP"));
+    QVERIFY(world_->messenger.messages.empty());
 
     // Opened now, it shows the third bank with the deposit made there.
     world_->click("cmdBanks");
-    QVERIFY(banks()->isVisible());
-    QVERIFY(world_->ticked("mnuBanks"));
+    QVERIFY(banks()->isVisible() && world_->ticked("mnuBanks"));
     QCOMPARE(banks()->selectedBank(), 2);
     QCOMPARE(shownText(*banks(), "bank_yd"), QStringLiteral("GBP 500.00"));
 
@@ -227,16 +211,6 @@ class ShopRoadTest : public QObject {
     typeIntoConsole({"REPAY", ""});
     QCOMPARE(banks()->selectedBank(), 0);
     QCOMPARE(world_->game.bank(0).YourLoan(), 0.0f);
-  }
-
-  void consoleReadsAndBuysThePaper() {
-    typeIntoConsole({"!", "Np", "BUYNP", "nonsense", QString()});
-    loopEndedAfter(5);
-    QCOMPARE(world_->purse(), QStringLiteral("GBP 10140.00"));
-    QCOMPARE(world_->shown("NPs"), QStringLiteral("100"));
-    QVERIFY(paper() && paper()->isVisible());
-    QVERIFY(world_->ticked("mnuNP"));
-    QVERIFY(world_->messenger.messages.empty());
   }
 
   void theMainWindowGoingAwayEndsTheConsoleQuietly() {
