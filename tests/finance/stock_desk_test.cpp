@@ -25,7 +25,7 @@ class StockDeskTest : public ::testing::Test, protected testing::LonePlayer {
   StockDesk desk{stables, player, messenger};
 };
 
-TEST_F(StockDeskTest, PriceAndDividendAsTheMonthLeftThem) {
+TEST_F(StockDeskTest, PriceAndDividendAsTheMonthLeftThemAndOneShareTradedAtATime) {
   EXPECT_EQ(desk.stableNames()[3], "Free Horses Association");
   EXPECT_EQ(desk.sharePriceText(), "GBP 50.00");
   EXPECT_EQ(desk.dividendText(), "GBP 2.50");
@@ -33,21 +33,18 @@ TEST_F(StockDeskTest, PriceAndDividendAsTheMonthLeftThem) {
   stables[0].DetermineSharePrice(random);
   EXPECT_EQ(desk.sharePriceText(), "GBP 52.00");
   EXPECT_EQ(desk.dividendText(), "GBP 2.60");
-}
 
-TEST_F(StockDeskTest, TradesOneShareOfTheStableShown) {
+  // Trades go to the stable shown: one share of the second bought, the second refused.
   desk.selectStable(1);
   desk.buy();
   desk.buy();
   EXPECT_EQ(messenger.last(), "Sorry, you do not have enough money to afford this.");
   EXPECT_EQ(desk.sharesText(), "1");
   EXPECT_EQ(player.SharesAt(0), 0);
-
   desk.selectStable(0);
   desk.sell();
   EXPECT_EQ(messenger.last(), "You have no more shares to sell.");
   EXPECT_EQ(player.Money(), 50.0f);
-
   desk.selectStable(1);
   desk.sell();
   EXPECT_EQ(desk.sharesText(), "0");

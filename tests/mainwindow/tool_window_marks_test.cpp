@@ -7,39 +7,27 @@
 namespace gallox {
 namespace {
 
-struct MonthEnd {
-  ToolWindow kind;
-  bool flagged;  // rpWindowOpen / banksWindowOpen once opened from the main window
-  bool ticked;
-  bool refreshed;
-};
-
-class OpenedFromTheMainWindow : public ::testing::TestWithParam<MonthEnd> {};
-
-TEST_P(OpenedFromTheMainWindow, SetsFlagAndTickAndDecidesTheMonthsRefresh) {
-  const MonthEnd& row = GetParam();
-  ToolWindowMarks marks;
-  EXPECT_FALSE(marks.refreshedAtMonthEnd(row.kind));
-
-  marks.opened(row.kind);
-  EXPECT_EQ(marks.flagged(row.kind), row.flagged);
-  EXPECT_EQ(marks.ticked(row.kind), row.ticked);
-  EXPECT_EQ(marks.refreshedAtMonthEnd(row.kind), row.refreshed);
-
-  marks.closed(row.kind);
-  EXPECT_FALSE(marks.flagged(row.kind));
-  EXPECT_FALSE(marks.ticked(row.kind));
-  EXPECT_FALSE(marks.refreshedAtMonthEnd(row.kind));
+// Opened from the main window: the flag (rpWindowOpen / banksWindowOpen), the menu's tick and the
+// month's refresh each kind takes; closed, it drops them all.
+TEST(ToolWindowMarks, OpenedFromTheMainWindowSetsFlagAndTickAndDecidesTheMonthsRefresh) {
+  struct MonthEnd {
+    ToolWindow kind;
+    bool flagged, ticked, refreshed;
+  };
+  for (const MonthEnd& row : {MonthEnd{ToolWindow::Cities, true, true, true}, {ToolWindow::Banks, true, true, true},
+                              {ToolWindow::StockMarket, false, true, true}, {ToolWindow::Shop, false, true, false},
+                              {ToolWindow::Newspaper, false, true, false}, {ToolWindow::GridMap, false, false, false}}) {
+    SCOPED_TRACE(static_cast<int>(row.kind));
+    ToolWindowMarks marks;
+    EXPECT_FALSE(marks.refreshedAtMonthEnd(row.kind));
+    marks.opened(row.kind);
+    EXPECT_EQ(marks.flagged(row.kind), row.flagged);
+    EXPECT_EQ(marks.ticked(row.kind), row.ticked);
+    EXPECT_EQ(marks.refreshedAtMonthEnd(row.kind), row.refreshed);
+    marks.closed(row.kind);
+    EXPECT_FALSE(marks.flagged(row.kind) || marks.ticked(row.kind) || marks.refreshedAtMonthEnd(row.kind));
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    EachKind, OpenedFromTheMainWindow,
-    ::testing::Values(MonthEnd{ToolWindow::Cities, true, true, true},
-                      MonthEnd{ToolWindow::Banks, true, true, true},
-                      MonthEnd{ToolWindow::StockMarket, false, true, true},
-                      MonthEnd{ToolWindow::Shop, false, true, false},
-                      MonthEnd{ToolWindow::Newspaper, false, true, false},
-                      MonthEnd{ToolWindow::GridMap, false, false, false}));
 
 TEST(ToolWindowMarks, OneWindowsMarksLeaveTheOthersAlone) {
   ToolWindowMarks marks;
