@@ -131,7 +131,6 @@ TEST_F(RouteFileTest, ALongOrBrokenFileNameIsShownShortAndWholeAndAMissingFileIs
 TEST_F(RouteFileTest, ShippedRouteFileJoinsEveryCityToLondon) {
   table.loadConnections(GALLOX_ROUTE_FILE, cities);
   ASSERT_GE(table.routeMax(), 0);
-  EXPECT_LE(table.routeMax(), kMaxRoutes - 1);
 
   std::set<int> reached{cities.cityIndex("London")};
   for (std::size_t was = 0; was != reached.size();) {
