@@ -24,13 +24,13 @@ class FinanceRoadTest : public QObject {
   std::unique_ptr<PlayedGame<>> play_;
   QStringList waits_;
 
-  BanksWindow* banks() const { return play_->tools().find<BanksWindow>(ToolWindow::Banks); }
+  BanksWindow* banks() const { return play_->tool<BanksWindow>(ToolWindow::Banks); }
   // Your deposit, current deposit and your loan, as the rows read them.
   static QStringList amounts(const BanksWindow& window) {
     return {shownText(window, "bank_yd"), shownText(window, "bank_cd"), shownText(window, "bank_yl")};
   }
 
-  StockMarketWindow* market() const { return play_->tools().find<StockMarketWindow>(ToolWindow::StockMarket); }
+  StockMarketWindow* market() const { return play_->tool<StockMarketWindow>(ToolWindow::StockMarket); }
   // Opens the market from the main window. A wait at the entrance is noted, with whether the
   // menu was ticked meanwhile, and closed by the player rather than sat out.
   StockMarketWindow& enter() {
@@ -110,6 +110,7 @@ class FinanceRoadTest : public QObject {
     play_->nextMonth(kPricesStay);
     QCOMPARE(shownText(*window, "bank_cd"), QStringLiteral("GBP 200.60"));
   }
+
   // Every fresh opening waits at the entrance; brought forward while open, it does not.
   void theStockMarketTradesAndShowsTheMonthsPrices() {
     StockMarketWindow* window = &enter();

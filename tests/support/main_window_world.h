@@ -33,6 +33,8 @@ struct MainWindowWorld : GameWorld<Random, Messenger> {
   QString shown(const char* label) const { return shownText(*window, label); }
   QString purse() const { return shown("lCurrentMoney"); }
   ToolWindows& tools() { return window->toolWindows(); }
+  template <typename Window>
+  Window* tool(ToolWindow kind) { return tools().template find<Window>(kind); }
 
   PictureStore pictures;
   std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(this->game, pictures);
