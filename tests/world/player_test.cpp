@@ -46,6 +46,12 @@ TEST_F(PlayerTest, PaymentAboveThePurseIsRefusedLoudlyOrSilentlyAndTheWholePurse
   EXPECT_EQ(view.gain, "GBP -150.00");
   EXPECT_EQ(view.gainColour, kRed);
   EXPECT_EQ(messenger.messages.size(), 1u);
+
+  // A purse below zero shows the sign first and refuses payments.
+  player.gainMoney(-12.0f);
+  EXPECT_EQ(view.money, "-GBP 12.00");
+  EXPECT_FALSE(player.Has(1.0f));
+  EXPECT_FALSE(player.cGainMoney(-1.0f));
 }
 
 TEST_F(PlayerTest, GainLabelShowsTheSumWhileThePurseShowsTheLastChange) {
@@ -69,14 +75,6 @@ TEST_F(PlayerTest, GainLabelShowsTheSumWhileThePurseShowsTheLastChange) {
   EXPECT_EQ(view.gainColour, kBlue);
 }
 
-TEST_F(PlayerTest, NegativePurseShowsTheSignFirstAndRefusesPayments) {
-  player.setMoney(0.0f);
-  player.gainMoney(-12.0f);
-  EXPECT_EQ(view.money, "-GBP 12.00");
-  EXPECT_FALSE(player.Has(1.0f));
-  EXPECT_FALSE(player.cGainMoney(-1.0f));
-}
-
 TEST_F(PlayerTest, DigestUsesAnIssueAndOpensOrReloadsThePaper) {
   player.subscribe(1);
   EXPECT_EQ(view.newspapers, "1");
@@ -95,7 +93,7 @@ TEST_F(PlayerTest, DigestUsesAnIssueAndOpensOrReloadsThePaper) {
   EXPECT_EQ(player.newspapers(), 9);
 }
 
-TEST_F(PlayerTest, CountersStopAt255AndSayBeforehandWhetherGoodsFit) {
+TEST_F(PlayerTest, CountersStopAt255) {
   for (int i = 0; i < 3; ++i) player.subscribe(100);
   EXPECT_EQ(player.newspapers(), 255);
   EXPECT_EQ(view.newspapers, "255");
@@ -108,7 +106,7 @@ TEST_F(PlayerTest, CountersStopAt255AndSayBeforehandWhetherGoodsFit) {
   EXPECT_EQ(player.dopings(), 254);
 }
 
-TEST_F(PlayerTest, SellingClampsTheCountAndPaysNinetyPercent) {
+TEST_F(PlayerTest, SellingClampsTheCountAndPaysNinetyPercentEvenIntoANegativePurse) {
   player.setMoney(1000.0f);
   player.buyShares(1, 1);
   player.buyShares(1, 1);
@@ -120,6 +118,13 @@ TEST_F(PlayerTest, SellingClampsTheCountAndPaysNinetyPercent) {
   EXPECT_EQ(player.SharesAt(1), 0);
   EXPECT_FLOAT_EQ(player.Money(), 980.0f);
   EXPECT_FALSE(player.sellShares(1, howMany));
+
+  player.buyShares(1, 1);
+  player.gainMoney(-1000.0f);
+  howMany = 1;
+  EXPECT_TRUE(player.sellShares(1, howMany));
+  EXPECT_FLOAT_EQ(player.Money(), 880.0f - 1000.0f + 90.0f);
+  EXPECT_EQ(player.SharesAt(1), 0);
 }
 
 // Buying without money: the stock desk's test.
@@ -132,15 +137,6 @@ TEST_F(PlayerTest, BuyingBeyondTheCounterKeepsEverything) {
   player.buyShares(0, 1);
   EXPECT_EQ(player.SharesAt(0), 32767);
   EXPECT_EQ(player.Money(), purse);
-}
-
-TEST_F(PlayerTest, SaleIntoANegativePurseIsStillPaid) {
-  player.buyShares(1, 1);
-  player.gainMoney(-1000.0f);
-  std::int16_t howMany = 1;
-  EXPECT_TRUE(player.sellShares(1, howMany));
-  EXPECT_FLOAT_EQ(player.Money(), 50.0f - 1000.0f + 90.0f);
-  EXPECT_EQ(player.SharesAt(1), 0);
 }
 
 TEST_F(PlayerTest, DividendsArePaidInOneChangeEvenWhenNothing) {
