@@ -20,10 +20,8 @@ class GameTest : public ::testing::Test, protected testing::GameWorld<ScriptedRa
   // Draws for the fourteen parks in which only London holds races, with this draw for the count.
   void onlyLondonRaces(float countDraw) {
     for (int park = 0; park < kCityCount; ++park) {
-      if (park == kLondon)
-        random.add({0.5f, countDraw});
-      else
-        random.add({kNo});
+      random.add({park == kLondon ? 0.5f : kNo});
+      if (park == kLondon) random.add({countDraw});
     }
   }
 };

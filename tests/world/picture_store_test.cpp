@@ -49,7 +49,6 @@ class PictureStoreTest : public QObject {
       QCOMPARE(part.size(), size);
       QCOMPARE(part.convertToFormat(whole.format()), whole.copy(QRect(QPoint(0, 0), size)));
     }
-    QCOMPARE(PictureStore().background(QSize(2000, 100)).size(), QSize(1024, 100));
   }
 
   void oneRenderingServesEveryWindowAndGrowsWithTheLargest() {
