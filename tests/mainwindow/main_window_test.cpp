@@ -61,9 +61,8 @@ class MainWindowTest : public QObject {
     QVERIFY(!overflow->isVisible());
     auto* gameStyle = qobject_cast<QProxyStyle*>(QApplication::style());
     QVERIFY(gameStyle);
-    const QStyle* platform = gameStyle->baseStyle();
     const QImage expected =
-        platform->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage();
+        gameStyle->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage();
     QVERIFY(!expected.isNull());
     QCOMPARE(overflow->icon().pixmap(16).toImage(), expected);
   }
@@ -136,15 +135,14 @@ class MainWindowTest : public QObject {
     auto slideOnce = [](QWidget* modal) {
       auto* credits = qobject_cast<CreditsWindow*>(modal);
       QVERIFY(credits != nullptr);
-      auto* roles = credits->findChild<QLabel*>("lblLeft");
-      auto* names = credits->findChild<QLabel*>("lblRight");
+      auto columns = [credits] {
+        return std::pair(credits->findChild<QLabel*>("lblLeft")->x(), credits->findChild<QLabel*>("lblRight")->x());
+      };
       auto* timer = credits->findChild<QTimer*>("Timer1");
-      QCOMPARE(roles->x(), px(-1404));
-      QCOMPARE(names->x(), px(4320));
+      QCOMPARE(columns(), std::pair(px(-1404), px(4320)));
       QVERIFY(timer->isActive());
       for (int tick = 0; tick < 25; ++tick) credits->timer1Tick();
-      QCOMPARE(roles->x(), px(516));
-      QCOMPARE(names->x(), px(2320));
+      QCOMPARE(columns(), std::pair(px(516), px(2320)));
       QVERIFY(!timer->isActive());
     };
 

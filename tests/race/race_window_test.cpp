@@ -227,15 +227,12 @@ class RaceWindowTest : public QObject {
     enter({kPriest, kJohny, kBrendan});
     auto* field = child<RaceFieldView>("racefield");
     const QImage track = pictures.picture(QStringLiteral("track.svg")).toImage().convertToFormat(QImage::Format_RGB32);
-    const int viewW = field->area().image.width();
-    // A line below the three horses, where only the track shows, from track pixel x on.
-    auto trackFrom = [&](int x) {
-      constexpr int kLine = 300;
-      return QByteArray(reinterpret_cast<const char*>(track.constScanLine(kLine)) + x * 4, viewW * 4);
+    // A line below the three horses, where only the track shows, from pixel x on, as wide as the view.
+    auto line = [w = field->area().image.width()](const QImage& image, int x) {
+      return QByteArray(reinterpret_cast<const char*>(image.constScanLine(300)) + x * 4, w * 4);
     };
-    auto shown = [&] {
-      return QByteArray(reinterpret_cast<const char*>(field->area().image.constScanLine(300)), viewW * 4);
-    };
+    auto trackFrom = [&](int x) { return line(track, x); };
+    auto shown = [&] { return line(field->area().image, 0); };
     auto move = [&](QPointF at, Qt::MouseButtons buttons) {
       QMouseEvent event(QEvent::MouseMove, at, field->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
       QApplication::sendEvent(field, &event);
