@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
 // The banks and the stock market, opened from the main window: what a click, the month's end or
-// a closing leaves on the rows, the hidden banks window the console works, and the market's wait.
+// a closing leaves on the rows, and the market's wait. The console's hidden banks window is
+// played in the shop's road test.
 
 #include <QtTest>
 #include <memory>
@@ -86,29 +87,6 @@ class FinanceRoadTest : public QObject {
     play_->choose("mnuBanks");
     QVERIFY(banks() && banks()->isVisible() && play_->ticked("mnuBanks"));
     QCOMPARE(shownText(*banks(), "bank_name"), QStringLiteral("Wilson's"));
-  }
-
-  // The console deals with the bank chosen in a window it keeps hidden, and may show it
-  // without the main window's mark; the month then leaves it as it was.
-  void aHiddenWindowKeepsItsBankForTheConsole() {
-    ToolWindows& tools = play_->tools();
-    auto* window = qobject_cast<BanksWindow*>(tools.ensure(ToolWindow::Banks));
-    QVERIFY(window && !window->isVisible());
-    window->selectBank(window->selectedBank() + 1);
-    window->selectBank(6);
-    QCOMPARE(window->selectedBank(), 1);
-    play_->player().setMoney(5000.0f);
-    window->bankDepClicked();
-
-    tools.showOnly(ToolWindow::Banks);
-    QCOMPARE(shownText(*window, "bank_name"), QStringLiteral("West Side"));
-    QCOMPARE(shownText(*window, "bank_cd"), QStringLiteral("GBP 200.00"));
-    play_->nextMonth(kPricesStay);
-    QCOMPARE(shownText(*window, "bank_cd"), QStringLiteral("GBP 200.00"));
-
-    play_->click("cmdBanks");
-    play_->nextMonth(kPricesStay);
-    QCOMPARE(shownText(*window, "bank_cd"), QStringLiteral("GBP 200.60"));
   }
 
   // Every fresh opening waits at the entrance; brought forward while open, it does not.

@@ -35,8 +35,6 @@ struct Start : testing::GameWorld<ScriptedRandom> {
   Console console{game.player(), shop, banks};
 };
 
-class ConsoleTest : public ::testing::Test, protected Start {};
-
 // What a command leaves, from the start above: purse, issues, dopings, papers opened, and what
 // the banks window saw, in order.
 struct CommandCase {
@@ -67,7 +65,7 @@ const std::vector<CommandCase> kCommandTable = {
     {{"rich\u0131e", "n\u00FCp"}, 150.0f, 1, 0, 0, ""},
 };
 
-TEST_F(ConsoleTest, EachCommandInAnyCaseAndNothingElse) {
+TEST(Console, EachCommandInAnyCaseAndNothingElse) {
   for (const CommandCase& c : kCommandTable) {
     for (const std::string& spelling : c.spellings) {
       SCOPED_TRACE("typed \"" + spelling + "\"");
@@ -91,35 +89,37 @@ TEST(ConsoleFuzz, MutatedLinesTakeEffectOrChangeNothing) {
   for (int i = 0; i < 2000; ++i) ASSERT_EQ(testing::consoleFault(inputs.next()), std::nullopt) << "input " << i;
 }
 
-// The bank chosen by hand before (-1: no window yet), the lines typed, and what the window saw.
-TEST_F(ConsoleTest, BankSelectionStaysWithinTheSixBanks) {
+// The bank chosen by hand before (-1: no window yet), the lines typed, what the window saw, the
+// bank chosen after, and the deposit made at the third bank from a purse of GBP 1000.
+TEST(Console, BankSelectionStaysWithinTheSixBanks) {
   struct Case {
     int chosen;
     std::vector<std::string> lines;
     std::string log;
+    int chosenAfter;
+    float atThirdBank;
   };
-  for (const Case& c : {Case{5, {"next bank", "NEXT BANK"}, ""}, Case{0, {"Prev Bank"}, ""},
-                        Case{-1, {"next bank", "prev bank"}, "make select1 select0 "}}) {
+  const std::vector<Case> cases = {{5, {"next bank", "NEXT BANK"}, "", 5, 0.0f},
+                                   {0, {"Prev Bank"}, "", 0, 0.0f},
+                                   {-1, {"next bank", "prev bank"}, "make select1 select0 ", 0, 0.0f},
+                                   {-1, {"NEXT BANK", "NEXT BANK", "DEPOSIT"}, "make select1 select2 deposit2 ", 2, 500.0f}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.log);
     Start fresh;
+    fresh.player().setMoney(1000.0f);
     fresh.banks.selected = c.chosen;
     for (const std::string& line : c.lines) fresh.type(line);
-    EXPECT_EQ(fresh.banks.log, c.log) << c.chosen;
-    EXPECT_EQ(fresh.banks.selected, c.chosen < 0 ? 0 : c.chosen);
+    EXPECT_EQ(fresh.banks.log, c.log);
+    EXPECT_EQ(fresh.banks.selected, c.chosenAfter);
+    EXPECT_EQ(fresh.game.bank(2).YourDep(), c.atThirdBank);
+    EXPECT_EQ(fresh.game.bank(0).YourDep(), 0.0f);
+    EXPECT_EQ(fresh.player().Money(), 1000.0f - c.atThirdBank);
   }
-}
-
-TEST_F(ConsoleTest, TwoStepsAlongTheListThenDepositAtTheThirdBank) {
-  player().setMoney(1000.0f);
-  for (const char* line : {"NEXT BANK", "NEXT BANK", "DEPOSIT"}) type(line);
-  EXPECT_EQ(banks.log, "make select1 select2 deposit2 ");
-  EXPECT_EQ(game.bank(2).YourDep(), 500.0f);
-  EXPECT_EQ(game.bank(0).YourDep(), 0.0f);
-  EXPECT_EQ(player().Money(), 500.0f);
 }
 
 // The gifts fill the counters up to 255 and never past it, the money of "!" coming regardless;
 // "BUYNP" is refused at the limit before it takes any money.
-TEST_F(ConsoleTest, GiftsAndPurchasesStopAtTheCountersLimit) {
+TEST(Console, GiftsAndPurchasesStopAtTheCountersLimit) {
   const char* const kIssuesFull = "Sorry, you cannot keep more than 255 newspaper issues. Read some of yours first!";
   struct Case {
     const char* line;
