@@ -13,11 +13,8 @@ namespace gallox {
 namespace {
 
 TEST(Numbers, HalvesGoToTheEvenNeighbourAndStoresHoldAtTheirLimits) {
-  EXPECT_EQ(roundHalfEven(0.5), 0.0);
-  EXPECT_EQ(roundHalfEven(1.5), 2.0);
-  EXPECT_EQ(roundHalfEven(2.5), 2.0);
-  EXPECT_EQ(roundHalfEven(-2.5), -2.0);
-  EXPECT_EQ(roundHalfEven(2.5000001), 3.0);
+  for (const auto& [value, rounded] : {std::pair{0.5, 0.0}, {1.5, 2.0}, {2.5, 2.0}, {-2.5, -2.0}, {2.5000001, 3.0}})
+    EXPECT_EQ(roundHalfEven(value), rounded) << value;
   EXPECT_EQ(toByte(6.5), 6);
   EXPECT_EQ(toByte(7.5), 8);
   // The whole part goes toward minus infinity; the fixed width stores hold at their limits.
@@ -32,12 +29,9 @@ TEST(Numbers, HalvesGoToTheEvenNeighbourAndStoresHoldAtTheirLimits) {
 }
 
 TEST(Numbers, MoneyAndGeneralText) {
-  EXPECT_EQ(moneyText(150.0f), "GBP 150.00");
-  EXPECT_EQ(moneyText(0.0f), "GBP 0.00");
-  EXPECT_EQ(moneyText(10000.0f), "GBP 10000.00");
-  EXPECT_EQ(moneyText(-12.0f), "-GBP 12.00");
-  EXPECT_EQ(moneyText(0.5f), "GBP 0.50");
-  EXPECT_EQ(moneyText(-0.001f), "GBP 0.00");
+  for (const auto& [value, text] : {std::pair{150.0f, "GBP 150.00"}, {0.0f, "GBP 0.00"}, {10000.0f, "GBP 10000.00"},
+                                    {-12.0f, "-GBP 12.00"}, {0.5f, "GBP 0.50"}, {-0.001f, "GBP 0.00"}})
+    EXPECT_EQ(moneyText(value), text) << text;
   EXPECT_EQ(twoDecimals(12.5f), "12.50");
   EXPECT_EQ(twoDecimals(-12.5f), "-12.50");
   for (const auto& [value, text] : {std::pair{12.5f, "12.5"}, {217.0963f, "217.0963"}, {0.0f, "0"}, {-0.0f, "0"},
