@@ -90,7 +90,7 @@ class ShopRoadTest : public QObject {
   void init() { world_ = std::make_unique<PlayedGame<>>(0.3f); }
   void cleanup() { world_.reset(); }
 
-  void theShopOpensOnceTickedWithAHintThatFollowsThePointer() {
+  void theOneShopHintsThePriceUnderThePointerAndSells() {
     openShop();
     QCOMPARE(hint(), QString());
     ShopWindow* first = shop();
@@ -110,18 +110,7 @@ class ShopRoadTest : public QObject {
     QTest::mouseMove(shop(), QPoint(20, 170));
     QCOMPARE(hint(), QString());
 
-    // Closed, it takes its tick along; opened anew, it starts without a price.
-    QTest::mouseMove(shopButton("buyDoping"));
-    closeWindow(shop());
-    QVERIFY(!shop() && !world_->ticked("mnuShop"));
-    world_->choose("mnuShop");
-    QVERIFY(shop() && world_->ticked("mnuShop"));
-    QCOMPARE(hint(), QString());
-  }
-
-  // The desk's table holds the refusals and the limits; here the purse and counters shown.
-  void purchasesPayFirstAndShowTheLoss() {
-    openShop();
+    // The desk's table holds the refusals and the limits; here the purse and counters shown.
     click(*shop(), "readN");
     QCOMPARE(world_->purse(), QStringLiteral("GBP 140.00"));
     QCOMPARE(control<QLabel>(main(), "lCurrentMoney").palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -137,6 +126,14 @@ class ShopRoadTest : public QObject {
     QCOMPARE(world_->shown("NPs"), QStringLiteral("250"));
     QCOMPARE(world_->purse(), QStringLiteral("GBP 105.00"));
     QVERIFY(shop()->isVisible());
+
+    // Closed, it takes its tick along; opened anew, it starts without a price.
+    QTest::mouseMove(shopButton("buyDoping"));
+    closeWindow(shop());
+    QVERIFY(!shop() && !world_->ticked("mnuShop"));
+    world_->choose("mnuShop");
+    QVERIFY(shop() && world_->ticked("mnuShop"));
+    QCOMPARE(hint(), QString());
   }
 
   // Each reading fills the one paper in the corner; the month's end leaves it alone.
