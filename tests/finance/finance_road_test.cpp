@@ -22,7 +22,7 @@ class FinanceRoadTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<PlayedGame<>> play_;
+  std::unique_ptr<PlayedGame> play_;
   QStringList waits_;
 
   BanksWindow* banks() const { return play_->tool<BanksWindow>(ToolWindow::Banks); }
@@ -48,7 +48,7 @@ class FinanceRoadTest : public QObject {
  private slots:
   void initTestCase() { installFontSubstitutions(); }
   void init() {
-    play_ = std::make_unique<PlayedGame<>>();
+    play_ = std::make_unique<PlayedGame>();
     waits_.clear();
   }
   void cleanup() { play_.reset(); }

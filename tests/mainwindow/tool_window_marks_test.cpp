@@ -14,9 +14,10 @@ TEST(ToolWindowMarks, OpenedFromTheMainWindowSetsFlagAndTickAndDecidesTheMonthsR
     ToolWindow kind;
     bool flagged, ticked, refreshed;
   };
-  for (const MonthEnd& row : {MonthEnd{ToolWindow::Cities, true, true, true}, {ToolWindow::Banks, true, true, true},
-                              {ToolWindow::StockMarket, false, true, true}, {ToolWindow::Shop, false, true, false},
-                              {ToolWindow::Newspaper, false, true, false}, {ToolWindow::GridMap, false, false, false}}) {
+  for (const MonthEnd& row :
+       {MonthEnd{ToolWindow::Cities, true, true, true}, {ToolWindow::Banks, true, true, true},
+        {ToolWindow::StockMarket, false, true, true}, {ToolWindow::Shop, false, true, false},
+        {ToolWindow::Newspaper, false, true, false}, {ToolWindow::GridMap, false, false, false}}) {
     SCOPED_TRACE(static_cast<int>(row.kind));
     ToolWindowMarks marks;
     EXPECT_FALSE(marks.refreshedAtMonthEnd(row.kind));

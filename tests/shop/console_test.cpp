@@ -19,8 +19,6 @@ namespace {
 using testing::BanksStandIn;
 using testing::ScriptedRandom;
 
-const char* const kNoMoney = "Sorry, you do not have enough money to afford this.";
-
 // A game just begun: London, January 2010, GBP 150, one newspaper issue, no doping.
 struct Start : testing::GameWorld<ScriptedRandom> {
   Start() {
@@ -99,10 +97,11 @@ TEST(Console, BankSelectionStaysWithinTheSixBanks) {
     int chosenAfter;
     float atThirdBank;
   };
-  const std::vector<Case> cases = {{5, {"next bank", "NEXT BANK"}, "", 5, 0.0f},
-                                   {0, {"Prev Bank"}, "", 0, 0.0f},
-                                   {-1, {"next bank", "prev bank"}, "make select1 select0 ", 0, 0.0f},
-                                   {-1, {"NEXT BANK", "NEXT BANK", "DEPOSIT"}, "make select1 select2 deposit2 ", 2, 500.0f}};
+  const std::vector<Case> cases = {
+      {5, {"next bank", "NEXT BANK"}, "", 5, 0.0f},
+      {0, {"Prev Bank"}, "", 0, 0.0f},
+      {-1, {"next bank", "prev bank"}, "make select1 select0 ", 0, 0.0f},
+      {-1, {"NEXT BANK", "NEXT BANK", "DEPOSIT"}, "make select1 select2 deposit2 ", 2, 500.0f}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.log);
     Start fresh;
@@ -121,6 +120,7 @@ TEST(Console, BankSelectionStaysWithinTheSixBanks) {
 // "BUYNP" is refused at the limit before it takes any money.
 TEST(Console, GiftsAndPurchasesStopAtTheCountersLimit) {
   const char* const kIssuesFull = "Sorry, you cannot keep more than 255 newspaper issues. Read some of yours first!";
+  const char* const kNoMoney = "Sorry, you do not have enough money to afford this.";
   struct Case {
     const char* line;
     int issues, dopings;

@@ -25,7 +25,7 @@ class ShopRoadTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<PlayedGame<>> world_;
+  std::unique_ptr<PlayedGame> world_;
 
   MainWindow& main() const { return *world_->window; }
   ShopWindow* shop() const { return world_->tool<ShopWindow>(ToolWindow::Shop); }
@@ -87,7 +87,7 @@ class ShopRoadTest : public QObject {
  private slots:
   void initTestCase() { installFontSubstitutions(); }
   // Races everywhere, and news items of several kinds.
-  void init() { world_ = std::make_unique<PlayedGame<>>(0.3f); }
+  void init() { world_ = std::make_unique<PlayedGame>(0.3f); }
   void cleanup() { world_.reset(); }
 
   void theOneShopHintsThePriceUnderThePointerAndSells() {

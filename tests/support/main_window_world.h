@@ -46,16 +46,15 @@ inline constexpr float kPricesStay = 0.2f;
 inline constexpr float kPricesRise = 0.7f;
 
 // A game started on draws that all give `draw`: with the default, no stable is repriced.
-template <typename Messenger = RecordingMessenger>
-struct PlayedGame : MainWindowWorld<ScriptedRandom, Messenger> {
+struct PlayedGame : MainWindowWorld<ScriptedRandom> {
   explicit PlayedGame(float draw = kPricesStay) {
-    this->random.fallBackTo(draw);
-    this->start();
+    random.fallBackTo(draw);
+    start();
   }
   // The month's end, with this draw from then on.
   void nextMonth(float draw) {
-    this->random.fallBackTo(draw);
-    this->click("cmdGo");
+    random.fallBackTo(draw);
+    click("cmdGo");
   }
 };
 
