@@ -24,6 +24,8 @@ constexpr std::size_t kLongestLine = 1024;
 constexpr std::size_t kQuoteLength = 40;
 constexpr std::size_t kNameLength = 160;
 constexpr std::string_view kEllipsis = "\u2026";
+// Editors that write CRLF files often put this in front of the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view trimBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
@@ -65,10 +67,36 @@ std::size_t utf8Length(std::string_view text, std::size_t at) {
   return length;
 }
 
+// The character of a well-formed UTF-8 sequence of two to four bytes.
+char32_t codePoint(std::string_view sequence) {
+  static constexpr unsigned char kLeadBits[] = {0, 0, 0x1F, 0x0F, 0x07};
+  char32_t point = static_cast<unsigned char>(sequence[0]) & kLeadBits[sequence.size()];
+  for (const char c : sequence.substr(1)) point = (point << 6) | (static_cast<unsigned char>(c) & 0x3F);
+  return point;
+}
+
+// Characters that print nothing or move the text about: the second set of control characters,
+// the format characters (the byte-order mark, zero-width spaces and joiners, direction marks,
+// the soft hyphen, tags) and the line and paragraph separators. A name holding one looks right
+// in the message and still is not a city, so the message writes it out.
+bool invisible(char32_t c) {
+  return (c >= 0x80 && c <= 0x9F) || c == 0xAD || c == 0x61C || c == 0x180E || (c >= 0x200B && c <= 0x200F) ||
+         (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || c == 0xFEFF ||
+         (c >= 0xFFF9 && c <= 0xFFFB) || (c >= 0xE0000 && c <= 0xE007F);
+}
+
+std::string escaped(char32_t c) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  const int digits = c > 0xFFFF ? 8 : 4;
+  std::string out = digits == 8 ? "\\U" : "\\u";
+  for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kHex[(c >> shift) & 0xF];
+  return out;
+}
+
 // A piece of the file as an error shows it: at most `length` characters, cut with an ellipsis,
-// with control characters, backslashes and bytes that are not UTF-8 written out ("\0", "\x01").
-// However large or strange the file, the message stays short, printable and whole: a NUL
-// would otherwise end it before its reason.
+// with control characters, invisible characters, backslashes and bytes that are not UTF-8
+// written out ("\0", "\x01", "\ufeff"). However large or strange the file, the message stays
+// short, printable and whole: a NUL would otherwise end it before its reason.
 std::string shown(std::string_view text, std::size_t length = kQuoteLength) {
   std::string out;
   std::size_t characters = 0;
@@ -76,8 +104,12 @@ std::string shown(std::string_view text, std::size_t length = kQuoteLength) {
     const std::size_t bytes = utf8Length(text, at);
     const char c = text[at];
     std::string piece;
+    bool oneCharacter = false;
     if (bytes > 1) {
-      piece = text.substr(at, bytes);
+      const std::string_view sequence = text.substr(at, bytes);
+      const char32_t point = codePoint(sequence);
+      oneCharacter = !invisible(point);
+      piece = oneCharacter ? std::string(sequence) : escaped(point);
     } else if (c == '\0') {
       piece = "\\0";
     } else if (c == '\t') {
@@ -95,7 +127,7 @@ std::string shown(std::string_view text, std::size_t length = kQuoteLength) {
     } else {
       piece = c;
     }
-    const std::size_t width = bytes > 1 ? 1 : piece.size();
+    const std::size_t width = oneCharacter ? 1 : piece.size();
     if (characters + width > length) return out.append(kEllipsis);
     out += piece;
     characters += width;
@@ -131,8 +163,14 @@ LineRead readLine(std::istream& in, std::string& line) {
 }  // namespace
 
 void RouteTable::loadConnections(const std::filesystem::path& file, const CityTable& cities) {
+  const std::string cannotRead = "Cannot read the route file " + shown(file.string(), kNameLength);
+  // Opening a pipe waits for a writer and a device never ends, so only a plain file is opened.
+  std::error_code unknown;  // a file that cannot be looked at is reported when it cannot be opened
+  const auto status = std::filesystem::status(file, unknown);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+    throw WorldError(cannotRead + ": it is not a plain file.");
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw WorldError("Cannot read the route file " + shown(file.string(), kNameLength) + ".");
+  if (!in) throw WorldError(cannotRead + ".");
   read(in, file.string(), cities);
 }
 
@@ -148,6 +186,7 @@ void RouteTable::read(std::istream& in, const std::string& fileName, const CityT
     const LineRead got = readLine(in, line);
     if (got == LineRead::End) break;
     ++lineNumber;
+    if (lineNumber == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
     if (got == LineRead::TooLong)
       fail("the line is longer than " + std::to_string(kLongestLine) + " characters: " + inQuotes(line) +
            ".");

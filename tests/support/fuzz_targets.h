@@ -47,6 +47,7 @@ inline Fault routeFileFault(std::string_view bytes) {
       return "an error without file, line and fault: " + message;
     const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; };
     if (std::any_of(message.begin(), message.end(), control)) return "a control character in: " + message;
+    if (message.find("\uFEFF") != std::string::npos) return "a byte-order mark in: " + message;
     if (table.routeMax() != 0 || table.route(0).fare != 4.0f) return "a failed read changed the table";
     return {};
   }

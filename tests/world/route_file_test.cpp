@@ -3,10 +3,15 @@
 #include "world/route_file.h"
 
 #include <gmock/gmock.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <set>
 #include <sstream>
 #include <tuple>
@@ -63,6 +68,18 @@ TEST_F(RouteFileTest, ReadsRoutesWithBlanksExtraFieldsAndBothLineEnds) {
   EXPECT_EQ(table.route(3).vehicleCode, 3);
 }
 
+// What an editor puts before the first line changes nothing; anywhere else it is a fault.
+TEST_F(RouteFileTest, AByteOrderMarkBeforeTheFirstLineIsSkipped) {
+  const std::string mark = "\xEF\xBB\xBF";
+  for (const std::string text : {"# routes\r\n1;London;Bath;42.5\r\n", "1;London;Bath;42.5\r\n"}) {
+    read(mark + text);
+    ASSERT_EQ(table.routeMax(), 0) << text;
+    EXPECT_EQ(std::tie(table.route(0).vehicleCode, table.route(0).fare), std::make_tuple(1, 42.5f));
+  }
+  EXPECT_THAT(errorOf(mark + mark + "1;London;Bath;4\n"), HasSubstr("line 1: the vehicle code \"\\ufeff1\""));
+  EXPECT_THAT(errorOf("# routes\n" + mark + "1;London;Bath;4\n"), HasSubstr("line 2: the vehicle code"));
+}
+
 TEST_F(RouteFileTest, FiftyOneRoutesFitAndCommentsAfterThemDoNotCount) {
   std::string text;
   for (int i = 0; i < kMaxRoutes; ++i) text += "0;Bath;Bristol;" + std::to_string(i) + "\n";
@@ -110,6 +127,9 @@ TEST_F(RouteFileTest, MessagesQuoteAShortPrintablePartOfTheField) {
       {"0;Bath;B\u00e4th\\;5", "\"B\u00e4th\\\\\" is not one of the cities."},
       {"0;Bath;" + std::string(39, 'A') + "\u00e4\u00e4;5", std::string(39, 'A') + "\u00e4\u2026\""},
       {"0;Bath;" + std::string(39, 'A') + "\x01;5", std::string(39, 'A') + "\u2026\""},
+      {"0;Bath;\uFEFFBath;5", "\"\\ufeffBath\" is not one of the cities."},
+      {"0;Bath;Ba\u200Bth\u00AD\u0085\u2028\u202E;5", "\"Ba\\u200bth\\u00ad\\u0085\\u2028\\u202e\""},
+      {"0;Bath;Bath\U000E0041;5", "\"Bath\\U000e0041\""},
   };
   for (const auto& [line, shown] : cases) {
     const std::string error = errorOf(line + "\n");
@@ -125,6 +145,32 @@ TEST_F(RouteFileTest, ALongOrBrokenFileNameIsShownShortAndWholeAndAMissingFileIs
   EXPECT_THAT(message, HasSubstr("a route needs four fields"));
   EXPECT_THAT([&] { table.loadConnections("/nonexistent/cons.htx", cities); },
               ::testing::ThrowsMessage<WorldError>(HasSubstr("/nonexistent/cons.htx")));
+}
+
+// A pipe would hold the start-up until someone writes to it, a device never ends or reads as
+// empty: neither is opened.
+TEST_F(RouteFileTest, OnlyAPlainFileIsRead) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                       ("gallox-routes-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  const std::string pipe = (folder / "cons.htx").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& file : {pipe, std::string("/dev/null"), std::string("/dev/zero"), folder.string()}) {
+    auto loading = std::async(std::launch::async, [&] {
+      try {
+        table.loadConnections(file, cities);
+      } catch (const WorldError& error) {
+        return std::string(error.what());
+      }
+      return std::string("no error");
+    });
+    if (loading.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+      ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));  // lets the waiting reader go on
+      ADD_FAILURE() << file << " was opened and waited for";
+    }
+    EXPECT_EQ(loading.get(), "Cannot read the route file " + file + ": it is not a plain file.");
+  }
+  std::filesystem::remove_all(folder);
 }
 
 // The route file we ship: real connections, and London reaches every city.
