@@ -60,6 +60,13 @@ void Bank::updateDeposit() {
 }
 
 void Bank::deposit() {
+  // Far up, a float's spacing outgrows a small step and the step would vanish in the sum:
+  // such a deposit is refused before the money is taken.
+  if (curDep_ + ddStep_ == curDep_) {
+    messenger_.showMessage("Sorry, but " + shortName() + " Bank cannot add " + moneyText(ddStep_) +
+                           " to a deposit this large.");
+    return;
+  }
   if (!player_.cGainMoney(-ddStep_)) return;
   curDep_ += ddStep_;
   yourDep_ += ddStep_;

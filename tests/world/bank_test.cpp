@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/world.h"
+#include "world/numbers.h"
 
 namespace gallox {
 namespace {
@@ -127,6 +128,44 @@ TEST_F(BankTest, DepositLeftForCenturiesStopsAtTheLimit) {
   bank.pick();
   EXPECT_EQ(player.Money(), Bank::kDepositLimit);
   EXPECT_EQ(view.money, "GBP 10000000000.00");
+}
+
+// Where the float's spacing is wider than twice the step, the step would vanish into the sum.
+TEST_F(BankTest, ADepositThatWouldNotShowIsRefusedBeforeThePayment) {
+  struct Row {
+    float before;
+    const char* name;
+    float step;
+    bool refused;
+  };
+  const Row rows[] = {
+      {Bank::kDepositLimit, "Wilson's", 50, true},  {Bank::kDepositLimit, "West Side", 200, true},
+      {Bank::kDepositLimit, "Miami Bank", 500, true}, {Bank::kDepositLimit, "Quatrix Bank", 10000, false},
+      {1.1e9f, "Wilson's", 50, true},                {1.1e9f, "West Side", 200, false},
+      {1.0e9f, "Wilson's", 50, false}};
+  constexpr float kPurse = 20000.0f;
+  for (const Row& row : rows) {
+    Bank at{player, messenger};
+    open(at, row.name, row.before, 0.02f, 100.1f);
+    player.setMoney(row.before);
+    at.deposit();
+    at.setDDStep(row.step);
+    player.setMoney(kPurse);
+    messenger.messages.clear();
+    at.deposit();
+    if (row.refused) {
+      EXPECT_EQ(messenger.last(), "Sorry, but " + at.shortName() + " Bank cannot add " + moneyText(row.step) +
+                                      " to a deposit this large.")
+          << row.name << " at " << row.before;
+      EXPECT_EQ(player.Money(), kPurse);
+      EXPECT_EQ(at.CurDep(), row.before);
+      EXPECT_EQ(at.YourDep(), row.before);
+    } else {
+      EXPECT_TRUE(messenger.messages.empty()) << row.name << " at " << row.before;
+      EXPECT_EQ(player.Money(), kPurse - row.step);
+      EXPECT_GT(at.CurDep(), row.before);
+    }
+  }
 }
 
 }  // namespace
