@@ -38,7 +38,7 @@ QString printed(const std::string& text) {
 NewspaperWindow::NewspaperWindow(const News& news, PictureStore& pictures, QWidget* parent)
     : QWidget(parent, kToolWindowFlags),
       news_(news) {
-  setWindowTitle(QString());
+  showNoTitle(*this);
   setFixedSize(kClientSize);
   QPalette page = palette();
   page.setColor(QPalette::Window, Qt::white);

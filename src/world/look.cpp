@@ -82,6 +82,8 @@ QFont designFont(const QString& family, double pointSize, bool bold) {
   return font;
 }
 
+void showNoTitle(QWidget& window) { window.setWindowTitle(QStringLiteral(" ")); }
+
 QString textColourStyle(Colour colour) {
   return QStringLiteral("color: %1; background: transparent;").arg(toQColor(colour).name());
 }

@@ -45,6 +45,10 @@ inline constexpr Qt::WindowFlags kToolWindowFlags = Qt::Tool | Qt::CustomizeWind
                                                     Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                                                     Qt::MSWindowsFixedSizeDialogHint;
 
+// A window whose title bar shows nothing. Given an empty title, the platform would write the
+// program's name there instead, so the title is a blank.
+void showNoTitle(QWidget& window);
+
 // The model's texts as the windows show them.
 inline QString shown(const std::string& text) { return QString::fromStdString(text); }
 

@@ -17,7 +17,7 @@ MessageWindow::MessageWindow(const QString& text)
       ok_(new QPushButton(QStringLiteral("OK"), this)),
       hider_(new QTimer(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QString());
+  showNoTitle(*this);
   setFixedSize(kSize);
   move(kPlace);
   // Style sheets name a class in a namespace with "--" in place of "::".

@@ -14,13 +14,19 @@
 #include <QtTest>
 #include <memory>
 
+#include <qpa/qplatformwindow.h>
+
 #include "mainwindow/credits_window.h"
+#include "mainwindow/licence_window.h"
 #include "mainwindow/tool_windows.h"
 #include "support/controls.h"
 #include "support/modal_watch.h"
 #include "support/scripted_random.h"
 #include "support/main_window_world.h"
+#include "race/race_window.h"
 #include "world/look.h"
+#include "world/message_window.h"
+#include "world/wait_window.h"
 
 namespace gallox {
 
@@ -164,6 +170,38 @@ class MainWindowTest : public QObject {
     QVERIFY(!tools.open(ToolWindow::StockMarket));
     QVERIFY(!entry.isChecked());
     QVERIFY(!tools.marks().ticked(ToolWindow::StockMarket));
+  }
+
+  // What each window's title bar says, as the window manager is told it: the platform writes
+  // the program's name on a window whose title is empty.
+  static QString titleBar(const QWidget& window) {
+    struct Platform : QPlatformWindow {
+      using QPlatformWindow::formatWindowTitle;
+    };
+    return Platform::formatWindowTitle(window.windowTitle(), QStringLiteral(" - ")).trimmed();
+  }
+
+  void everyTitleBarShowsItsWindowsCaption() {
+    QCOMPARE(titleBar(*window_), QStringLiteral("Gallox Sprintz 2"));
+    const std::pair<ToolWindow, const char*> tools[] = {
+        {ToolWindow::Cities, "Cities"}, {ToolWindow::Banks, "Banks"}, {ToolWindow::StockMarket, "Stables Stock Market"},
+        {ToolWindow::Shop, "Shop"},     {ToolWindow::Newspaper, ""},  {ToolWindow::GridMap, "Grid Window"}};
+    QStringList waits;
+    testing::ModalWatch watch(testing::thenClose([&waits](QWidget* modal) { waits << titleBar(*modal); }));
+    for (const auto& [kind, caption] : tools) {
+      QWidget* tool = world_->tools().ensure(kind);
+      QVERIFY(tool);
+      QCOMPARE(titleBar(*tool), QString::fromLatin1(caption));
+    }
+    QCOMPARE(waits, QStringList{QStringLiteral("Please wait")});  // the market's entrance
+
+    const std::pair<std::unique_ptr<QWidget>, const char*> others[] = {
+        {std::make_unique<CreditsWindow>(world_->pictures, window_), "About..."},
+        {std::make_unique<LicenceWindow>(window_), "Licence"},
+        {std::make_unique<RaceWindow>(world_->game, world_->pictures, window_), "Race"},
+        {std::make_unique<WaitWindow>(world_->pictures, window_), "Please wait"},
+        {std::make_unique<MessageWindow>(QStringLiteral("x")), ""}};
+    for (const auto& [other, caption] : others) QCOMPARE(titleBar(*other), QString::fromLatin1(caption));
   }
 
   void licenceCannotBeChanged() {
