@@ -15,10 +15,10 @@
 
 #include "finance/banks_desk.h"
 #include "finance/stock_desk.h"
+#include "mainwindow/banks_window_target.h"
 #include "mainwindow/button_row.h"
 #include "mainwindow/money_fade.h"
 #include "mainwindow/tool_windows.h"
-#include "shop/banks_window_target.h"
 #include "shop/console.h"
 #include "shop/shop_desk.h"
 #include "world/player_view.h"

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <array>
 
-#include "shop/news.h"
+#include "world/news.h"
 
 namespace gallox {
 

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <string>
 
-#include "shop/news.h"
 #include "world/bank.h"
 #include "world/city_table.h"
+#include "world/news.h"
 #include "world/player.h"
 #include "world/race_park.h"
 #include "world/route_file.h"

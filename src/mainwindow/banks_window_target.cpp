@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
-#include "shop/banks_window_target.h"
+#include "mainwindow/banks_window_target.h"
 
 #include "finance/banks_window.h"
 #include "mainwindow/tool_windows.h"

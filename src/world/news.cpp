@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
-#include "shop/news.h"
+#include "world/news.h"
 
 #include <array>
 #include <string_view>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: The Gallox Sprintz developers
-#include "shop/news.h"
+#include "world/news.h"
 
 #include <gtest/gtest.h>
 
