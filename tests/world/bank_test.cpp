@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "support/world.h"
 #include "world/numbers.h"
 
@@ -132,39 +136,27 @@ TEST_F(BankTest, DepositLeftForCenturiesStopsAtTheLimit) {
 
 // Where the float's spacing is wider than twice the step, the step would vanish into the sum.
 TEST_F(BankTest, ADepositThatWouldNotShowIsRefusedBeforeThePayment) {
-  struct Row {
-    float before;
-    const char* name;
-    float step;
-    bool refused;
-  };
-  const Row rows[] = {
-      {Bank::kDepositLimit, "Wilson's", 50, true},  {Bank::kDepositLimit, "West Side", 200, true},
+  const std::tuple<float, const char*, float, bool> rows[] = {  // deposit, bank, step, refused
+      {Bank::kDepositLimit, "Wilson's", 50, true},   {Bank::kDepositLimit, "West Side", 200, true},
       {Bank::kDepositLimit, "Miami Bank", 500, true}, {Bank::kDepositLimit, "Quatrix Bank", 10000, false},
-      {1.1e9f, "Wilson's", 50, true},                {1.1e9f, "West Side", 200, false},
+      {1.1e9f, "Wilson's", 50, true},                 {1.1e9f, "West Side", 200, false},
       {1.0e9f, "Wilson's", 50, false}};
   constexpr float kPurse = 20000.0f;
-  for (const Row& row : rows) {
+  for (const auto& [before, name, step, refused] : rows) {
     Bank at{player, messenger};
-    open(at, row.name, row.before, 0.02f, 100.1f);
-    player.setMoney(row.before);
+    open(at, name, before, 0.02f, 100.1f);
+    player.setMoney(before);
     at.deposit();
-    at.setDDStep(row.step);
+    at.setDDStep(step);
     player.setMoney(kPurse);
     messenger.messages.clear();
     at.deposit();
-    if (row.refused) {
-      EXPECT_EQ(messenger.last(), "Sorry, but " + at.shortName() + " Bank cannot add " + moneyText(row.step) +
-                                      " to a deposit this large.")
-          << row.name << " at " << row.before;
-      EXPECT_EQ(player.Money(), kPurse);
-      EXPECT_EQ(at.CurDep(), row.before);
-      EXPECT_EQ(at.YourDep(), row.before);
-    } else {
-      EXPECT_TRUE(messenger.messages.empty()) << row.name << " at " << row.before;
-      EXPECT_EQ(player.Money(), kPurse - row.step);
-      EXPECT_GT(at.CurDep(), row.before);
-    }
+    const std::string refusal =
+        "Sorry, but " + at.shortName() + " Bank cannot add " + moneyText(step) + " to a deposit this large.";
+    EXPECT_EQ(messenger.messages, refused ? std::vector{refusal} : std::vector<std::string>{}) << name << before;
+    EXPECT_EQ(player.Money(), refused ? kPurse : kPurse - step);
+    EXPECT_EQ(at.CurDep() == before, refused);
+    EXPECT_EQ(at.YourDep() == before, refused);
   }
 }
 
