@@ -42,7 +42,6 @@ constexpr int kJourneyMs = 1500;
 
 constexpr Colour kValueRed = rgb(255, 0, 0);
 
-
 }  // namespace
 
 CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
@@ -127,10 +126,7 @@ CitiesWindow::CitiesWindow(Game& game, PictureStore& pictures, QWidget* parent)
 }
 
 QLabel* CitiesWindow::captionLabel(const QString& text, int top) {
-  auto* label = new QLabel(text, this);
-  label->setStyleSheet(QStringLiteral("background: transparent;"));
-  label->setGeometry(kCaptionLeft, top, kValueLeft - kCaptionLeft - 4, kRowHeight);
-  return label;
+  return openLabel(*this, QString(), QRect(kCaptionLeft, top, kValueLeft - kCaptionLeft - 4, kRowHeight), text);
 }
 
 QLabel* CitiesWindow::valueLabel(const QString& objectName, int top, int height) {

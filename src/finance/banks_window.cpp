@@ -36,11 +36,7 @@ constexpr std::array<const char*, 6> kRowCaptions = {"Name:",           "Deposit
 enum Row { kName, kDepositInterest, kLoanInterest, kYourDeposit, kCurrentDeposit, kYourLoan };
 
 QLabel* rowLabel(QWidget& window, const QString& objectName, int row, int left, int width) {
-  auto* label = new QLabel(&window);
-  label->setObjectName(objectName);
-  label->setStyleSheet(QStringLiteral("background: transparent;"));
-  label->setGeometry(twipRect(left, kRowsTop + row * kRowHeight, width, kRowHeight));
-  return label;
+  return openLabel(window, objectName, twipRect(left, kRowsTop + row * kRowHeight, width, kRowHeight));
 }
 
 QLabel* valueLabel(QWidget& window, const char* objectName, Row row) {
@@ -54,7 +50,6 @@ QPushButton* button(QWidget& window, const char* objectName, int column, int top
                            kButtonHeight));
   return made;
 }
-
 
 }  // namespace
 

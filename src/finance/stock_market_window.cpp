@@ -32,11 +32,7 @@ constexpr int kSellLeft = 1752;
 constexpr int kButtonsTop = 2880;
 
 QLabel* label(QWidget& window, const char* objectName, const QString& text, QRect twips) {
-  auto* made = new QLabel(text, &window);
-  made->setObjectName(QString::fromLatin1(objectName));
-  made->setStyleSheet(QStringLiteral("background: transparent;"));
-  made->setGeometry(twipRect(twips));
-  return made;
+  return openLabel(window, QString::fromLatin1(objectName), twipRect(twips), text);
 }
 
 QLabel* caption(QWidget& window, const char* objectName, const char* text, int row) {
@@ -55,7 +51,6 @@ QPushButton* button(QWidget& window, const char* objectName, const char* text, i
                   twipRect(left, kButtonsTop, kButtonWidth, kButtonHeight));
   return made;
 }
-
 
 }  // namespace
 

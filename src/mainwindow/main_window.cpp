@@ -39,7 +39,6 @@ constexpr Colour kTipColour = 0x00000080;
 constexpr Colour kBlack = 0;
 constexpr float kCheatGift = 5000.0f;
 
-
 void paintText(QLabel& label, Colour colour) {
   QPalette palette = label.palette();
   palette.setColor(QPalette::WindowText, toQColor(colour));

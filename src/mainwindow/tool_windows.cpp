@@ -44,10 +44,7 @@ QWidget* ToolWindows::open(ToolWindow kind) {
   // window is really there (the stock market's entrance holds the player first).
   setMarked(kind, marks_.ticked(kind));
   QWidget* window = ensure(kind);
-  if (!window) {
-    setMarked(kind, marks_.ticked(kind));
-    return nullptr;
-  }
+  if (!window) return nullptr;
   show(*window);
   marks_.opened(kind);
   setMarked(kind, marks_.ticked(kind));

@@ -27,7 +27,6 @@ constexpr Colour kTitleRed = rgb(255, 0, 0);
 constexpr Colour kDateBlue = rgb(0, 0, 128);
 constexpr Colour kPrint = rgb(0, 0, 0);
 
-
 // The texts end each line with CR LF; a label breaks its lines at LF.
 QString printed(const std::string& text) {
   return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

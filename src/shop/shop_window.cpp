@@ -19,7 +19,6 @@ constexpr QRect kNPsub(648, 1728, 2712, 228);
 
 constexpr Colour kHintRed = rgb(255, 0, 0);
 
-
 }  // namespace
 
 ShopWindow::ShopWindow(ShopDesk& desk, PictureStore& pictures, QWidget* parent)

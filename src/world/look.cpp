@@ -88,6 +88,14 @@ QString textColourStyle(Colour colour) {
   return QStringLiteral("color: %1; background: transparent;").arg(toQColor(colour).name());
 }
 
+QLabel* openLabel(QWidget& window, const QString& objectName, const QRect& geometry, const QString& text) {
+  auto* label = new QLabel(text, &window);
+  label->setObjectName(objectName);
+  label->setStyleSheet(QStringLiteral("background: transparent;"));
+  label->setGeometry(geometry);
+  return label;
+}
+
 void styleGameButton(QPushButton& button, const QString& objectName, const QRect& geometry) {
   static const QString kStyle = QStringLiteral(
       "QPushButton { background-color: rgb(226, 245, 208); color: black;"

@@ -55,6 +55,10 @@ inline QString shown(const std::string& text) { return QString::fromStdString(te
 // Text in the given colour straight on the window's background picture.
 QString textColourStyle(Colour colour);
 
+// A label straight on the window's background picture, placed in pixels.
+QLabel* openLabel(QWidget& window, const QString& objectName, const QRect& geometry,
+                  const QString& text = QString());
+
 // The light green buttons of the game's windows, with a pointing hand over them.
 void styleGameButton(QPushButton& button, const QString& objectName, const QRect& geometry);
 
